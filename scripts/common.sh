@@ -1,0 +1,39 @@
+# Shared by ./run and ./test: install what is missing, then configure and build.
+
+# The Debian packages needed to build Brainloft and run its tests.
+BRAINLOFT_PACKAGES="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libgl-dev fonts-dejavu-core"
+
+# ensure_packages PKG...: installs those not yet installed (through sudo when
+# not root); says nothing when all are there.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Brainloft needs these packages: ${missing[*]}" >&2
+            echo "Install them as root: apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing ${missing[*]} ..."
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# build_brainloft BUILD_DIR TARGET [CMAKE OPTIONS...]: configures BUILD_DIR and
+# builds TARGET ("all" for everything).
+build_brainloft() {
+    local dir=$1 target=$2
+    shift 2
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" --target "$target" -j "$(nproc)"
+}

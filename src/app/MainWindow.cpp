@@ -1,0 +1,210 @@
+#include "app/MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "app/AboutDialog.h"
+#include "model/Quiz.h"
+#include "ui/FontConversion.h"
+#include "ui/HelpWindow.h"
+#include "ui/Icons.h"
+#include "ui/Prompts.h"
+#include "ui/QuizEvents.h"
+#include "ui/QuizFiles.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace {
+
+const QString BRAINLOFT = QStringLiteral("Brainloft");
+
+} // namespace
+
+MainWindow::MainWindow(Quiz &quiz, Prompts &prompts, StartOptions start, QWidget *parent)
+    : ModalDialog(parent)
+    , ui(std::make_unique<Ui::MainWindow>())
+    , m_quiz(quiz)
+    , m_prompts(prompts)
+    , m_start(std::move(start))
+{
+    ui->setupUi(this);
+    setHelpTopic(QStringLiteral("main-window"));
+    setWindowIcon(brainloftIcon());
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ui->createButton, &QPushButton::clicked, this, &MainWindow::createQuiz);
+    connect(ui->loadButton, &QPushButton::clicked, this, &MainWindow::loadQuiz);
+    connect(ui->takeButton, &QPushButton::clicked, this, &MainWindow::takeQuiz);
+    connect(ui->editButton, &QPushButton::clicked, this, &MainWindow::editQuiz);
+    connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(ui->exitButton, &QPushButton::clicked, this, &MainWindow::accept);
+    connect(ui->helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+
+    RefreshCaption();
+    // Until a custom font is chosen, the quiz's font is the window's own.
+    if (!m_quiz.useCustomFont)
+        m_quiz.font = logFontFromFont(font());
+    if (!m_start.startFile.isEmpty())
+        QCoreApplication::postEvent(this, new QEvent(QuizAutorunEvent));
+}
+
+MainWindow::~MainWindow()
+{
+    if (HelpWindow *help = HelpWindow::instance())
+        help->close();
+}
+
+void MainWindow::RefreshCaption()
+{
+    const QString name = captionFileName(m_quiz.pathName);
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Brainloft - <New Quiz>")
+                                  : QStringLiteral("Brainloft - %1").arg(name));
+}
+
+void MainWindow::updateControls()
+{
+    ui->takeButton->setEnabled(m_quiz.questionCount() != 0);
+    ui->editButton->setEnabled(m_editEnabled);
+}
+
+bool MainWindow::LoadQuizFile(const QString &path)
+{
+    if (!::LoadQuizFile(m_quiz, m_prompts, path, this))
+        return false;
+    m_editEnabled = true;
+    updateControls();
+    RefreshCaption();
+    return true;
+}
+
+void MainWindow::createQuiz()
+{
+    if (!ConfirmSaveChanges(m_quiz, m_prompts, this))
+        return;
+    m_quiz.ClearQuiz();
+    if (runPasswordDialog(1) == Ok && runParametersDialog(true) == Ok) {
+        runQuizEditor();
+        RefreshCaption();
+    }
+    m_editEnabled = !m_quiz.password.empty();
+    updateControls();
+}
+
+void MainWindow::loadQuiz()
+{
+    if (!ConfirmSaveChanges(m_quiz, m_prompts, this))
+        return;
+    m_editEnabled = false;
+    updateControls();
+    m_quiz.ClearQuiz();
+
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.defaultSuffix = QStringLiteral("blz");
+    request.filter = QStringLiteral("Brainloft Files (*.blz)|*.blz||");
+    request.pathMustExist = true;
+    if (const auto path = m_prompts.fileDialog(this, request))
+        LoadQuizFile(*path);
+
+    m_editEnabled = !m_quiz.password.empty();
+    updateControls();
+}
+
+void MainWindow::takeQuiz()
+{
+    RunQuiz();
+}
+
+void MainWindow::editQuiz()
+{
+    switch (runPasswordDialog(0)) {
+    case Ok:
+        runQuizEditor();
+        updateControls();
+        RefreshCaption();
+        break;
+    case 3:
+        m_prompts.messageBox(this, QStringLiteral("Access Denied!"), BRAINLOFT, MB_ICONHAND);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void MainWindow::RunQuiz()
+{
+    // Built with the quiz screens.
+}
+
+void MainWindow::OfferLogEntry()
+{
+    // Built with the results log.
+}
+
+int MainWindow::runPasswordDialog(int /*mode*/)
+{
+    return Cancel; // until the password dialog exists
+}
+
+int MainWindow::runParametersDialog(bool /*allowTypeChange*/)
+{
+    return Cancel; // until the parameters dialog exists
+}
+
+void MainWindow::runQuizEditor()
+{
+    // Built with the quiz editor.
+}
+
+bool MainWindow::confirmClose()
+{
+    return ConfirmSaveChanges(m_quiz, m_prompts, this);
+}
+
+void MainWindow::onOk()
+{
+    if (confirmClose())
+        done(Ok);
+}
+
+void MainWindow::onCancel()
+{
+    // Escape must not end the program.
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (confirmClose()) {
+        event->accept();
+        done(Ok);
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::customEvent(QEvent *event)
+{
+    if (event->type() == QuizAutorunEvent) {
+        openStartFile();
+        return;
+    }
+    ModalDialog::customEvent(event);
+}
+
+void MainWindow::openStartFile()
+{
+    if (LoadQuizFile(m_start.startFile)) {
+        if (m_start.editOnStart)
+            editQuiz();
+        else if (m_quiz.questionCount() >= 1)
+            RunQuiz();
+    }
+    if (!m_start.editOnStart)
+        done(Ok);
+}

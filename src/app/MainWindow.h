@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/ModalDialog.h"
+
+#include <QString>
+
+#include <memory>
+
+class Prompts;
+class Quiz;
+namespace Ui {
+class MainWindow;
+}
+
+// What the command line asked the main window to do once it is open.
+struct StartOptions
+{
+    QString startFile; // empty = none
+    bool editOnStart = false;
+};
+
+// The program's only top-level window and its command hub: create, load,
+// take and edit the one quiz, About, Exit and Help. It owns no quiz data.
+// It also runs the quiz named on the command line once it is on screen.
+class MainWindow : public ModalDialog
+{
+    Q_OBJECT
+
+public:
+    MainWindow(Quiz &quiz, Prompts &prompts, StartOptions start = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // "Brainloft - <file name>", or "Brainloft - <New Quiz>" without a path.
+    void RefreshCaption();
+    // Loads a quiz file and, on success, enables Take (when it has
+    // questions) and Edit and refreshes the caption.
+    bool LoadQuizFile(const QString &path);
+    // Takes the current quiz once, from the first question to the report.
+    void RunQuiz();
+    // The end-of-quiz step that records the result in the quiz's log.
+    void OfferLogEntry();
+
+    // The window's commands, as their buttons run them.
+    void createQuiz();
+    void loadQuiz();
+    void takeQuiz();
+    void editQuiz();
+    void showAbout();
+
+protected:
+    void onOk() override;     // Exit
+    void onCancel() override; // Escape leaves the window open
+    void closeEvent(QCloseEvent *event) override;
+    void customEvent(QEvent *event) override;
+
+private:
+    // Take follows the quiz; Edit follows m_editEnabled, which each command
+    // sets by its own rule.
+    void updateControls();
+    void openStartFile();
+    bool confirmClose();
+
+    // The windows the commands lead to.
+    int runPasswordDialog(int mode);
+    int runParametersDialog(bool allowTypeChange);
+    void runQuizEditor();
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    Quiz &m_quiz;
+    Prompts &m_prompts;
+    const StartOptions m_start;
+    bool m_editEnabled = false;
+};

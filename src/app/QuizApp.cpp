@@ -1,0 +1,32 @@
+#include "app/QuizApp.h"
+
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "system/Registration.h"
+#include "system/Uninstall.h"
+#include "ui/Prompts.h"
+#include "ui/QuizFiles.h"
+
+QuizApp::QuizApp(Prompts &prompts) : m_prompts(prompts) {}
+
+int QuizApp::run(const CommandLine &commandLine)
+{
+    RegisterProgram(m_prompts);
+
+    if (commandLine.action == CommandLine::Action::Uninstall) {
+        if (m_prompts.messageBox(nullptr,
+                                 QStringLiteral("This will remove Brainloft from your system.\n"
+                                                "Are you sure?"),
+                                 QStringLiteral("Brainloft Uninstall"),
+                                 MB_YESNO | MB_ICONQUESTION) == IDYES)
+            UninstallProgram(m_prompts);
+        return 0;
+    }
+
+    StartOptions start;
+    start.startFile = pathToQString(commandLine.startFile);
+    start.editOnStart = commandLine.editOnStart;
+    MainWindow window(m_quiz, m_prompts, start);
+    window.exec();
+    return 0;
+}

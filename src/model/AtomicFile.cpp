@@ -1,0 +1,139 @@
+#include "AtomicFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(std::string target) : m_target(std::move(target)) {}
+
+AtomicFile::~AtomicFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_tempPath.empty())
+        ::unlink(m_tempPath.c_str());
+}
+
+void AtomicFile::fail(int error)
+{
+    if (!m_failed) {
+        m_failed = true;
+        m_error = error ? error : EIO;
+    }
+}
+
+bool AtomicFile::open()
+{
+    // Save through a link into the file it points to, not over the link.
+    struct stat linkInfo {};
+    if (::lstat(m_target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(m_target.c_str(), resolved))
+            m_target = resolved;
+    }
+    struct stat existing {};
+    const bool exists = ::stat(m_target.c_str(), &existing) == 0;
+    if (exists && (!S_ISREG(existing.st_mode) || ::access(m_target.c_str(), W_OK) != 0)) {
+        fail(S_ISREG(existing.st_mode) ? errno : EISDIR);
+        return false;
+    }
+    std::string pattern = folderOf(m_target) + "/.brainloft-save-XXXXXX";
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) {
+        fail(errno);
+        return false;
+    }
+    m_fd = fd;
+    m_tempPath = pattern;
+    // Keep the permissions of the file being replaced; a new file gets the
+    // usual mode for documents.
+    mode_t mode = 0666;
+    if (exists) {
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    ::fchmod(m_fd, mode);
+    return true;
+}
+
+bool AtomicFile::flush()
+{
+    std::size_t done = 0;
+    while (done < m_used) {
+        const ssize_t n = ::write(m_fd, m_buffer + done, m_used - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            fail(n < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    m_used = 0;
+    return true;
+}
+
+bool AtomicFile::write(const void *src, std::size_t n)
+{
+    if (m_failed || m_fd < 0)
+        return false;
+    const auto *p = static_cast<const unsigned char *>(src);
+    while (n > 0) {
+        if (m_used == sizeof m_buffer && !flush())
+            return false;
+        const std::size_t take = std::min(n, sizeof m_buffer - m_used);
+        std::memcpy(m_buffer + m_used, p, take);
+        m_used += take;
+        p += take;
+        n -= take;
+    }
+    return true;
+}
+
+bool AtomicFile::commit()
+{
+    if (m_failed || m_fd < 0 || !flush())
+        return false;
+    if (::fsync(m_fd) != 0) {
+        fail(errno);
+        return false;
+    }
+    if (::close(m_fd) != 0) {
+        m_fd = -1;
+        fail(errno);
+        return false;
+    }
+    m_fd = -1;
+    if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
+        fail(errno);
+        return false;
+    }
+    m_tempPath.clear();
+    // Make the rename itself durable.
+    const int dir = ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}

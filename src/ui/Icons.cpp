@@ -1,0 +1,9 @@
+#include "ui/Icons.h"
+
+QIcon brainloftIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/brainloft-%1.png").arg(size), QSize(size, size));
+    return icon;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/Quiz.h"
+
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Small builders for quizzes in tests.
+
+// A multiple-choice question with the given answers; `correct` lists the
+// stored indices of the right ones.
+std::unique_ptr<CQuestion> makeQuestion(const std::string &text,
+                                        std::initializer_list<const char *> answers,
+                                        std::initializer_list<int> correct, int score = 1);
+// A flash card.
+std::unique_ptr<CQuestion> makeCard(const std::string &prompt, const std::string &answer,
+                                    int score = 1);
+// A font block that differs from the default in a recognisable way.
+LogFont sampleFont(std::uint8_t seed);
+
+// The bytes of a saved quiz, and writing bytes to a file.
+std::vector<std::uint8_t> quizBytes(const Quiz &quiz);
+void writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes);
+std::vector<std::uint8_t> readFile(const std::string &path);
+// A path inside a temporary folder, as the quiz keeps paths.
+std::string pathIn(const QTemporaryDir &dir, const char *name);
