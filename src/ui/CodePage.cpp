@@ -109,7 +109,8 @@ QString unrepresentable(const QString &text)
     for (const char32_t codePoint : codePoints) {
         const QString one = QString::fromUcs4(&codePoint, 1);
         QStringEncoder encoder(current().toLatin1().constData());
-        (void)encoder.encode(one);
+        const QByteArray bytes = encoder.encode(one); // encoding happens on conversion
+        Q_UNUSED(bytes);
         if (encoder.hasError() && !bad.contains(one))
             bad += one;
     }

@@ -1,0 +1,203 @@
+#include "QuizFixtures.h"
+#include "ScriptedPrompts.h"
+
+#include "app/MainWindow.h"
+#include "model/QuizFile.h"
+#include "ui/FontConversion.h"
+#include "ui/QuizFiles.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    QPushButton *button(MainWindow &window, const char *name)
+    {
+        auto *found = window.findChild<QPushButton *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QString saveQuiz(const char *name, const char *password, int questions)
+    {
+        Quiz quiz;
+        quiz.password = password;
+        for (int i = 0; i < questions; ++i)
+            quiz.AppendQuestion(makeQuestion("q", {"a", "b"}, {0}));
+        const QString path = m_dir.filePath(QString::fromLatin1(name));
+        EXPECT_EQ(SaveQuizToFile(quiz, pathFromQString(path)), SaveResult::Ok);
+        return path;
+    }
+
+    void loadThroughCommand(MainWindow &window, const QString &path)
+    {
+        m_prompts.answerFile(path);
+        window.loadQuiz();
+    }
+
+    QTemporaryDir m_dir;
+    ScriptedPrompts m_prompts;
+    Quiz m_quiz;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, OpensWithoutAQuiz)
+{
+    MainWindow window(m_quiz, m_prompts);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Brainloft - <New Quiz>"));
+    EXPECT_FALSE(button(window, "takeButton")->isEnabled());
+    EXPECT_FALSE(button(window, "editButton")->isEnabled());
+    for (const char *name : {"createButton", "loadButton", "aboutButton", "exitButton", "helpButton"})
+        EXPECT_TRUE(button(window, name)->isEnabled()) << name;
+    EXPECT_TRUE(button(window, "exitButton")->isDefault());
+    // Until a custom font is chosen, the quiz's default font is the window's.
+    EXPECT_EQ(m_quiz.font, logFontFromFont(window.font()));
+}
+
+TEST_F(MainWindowTest, LoadEnablesTakeAndEditAndNamesTheFile)
+{
+    MainWindow window(m_quiz, m_prompts);
+    loadThroughCommand(window, saveQuiz("unit1.blz", "pw", 2));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Brainloft - unit1.blz"));
+    EXPECT_TRUE(button(window, "takeButton")->isEnabled());
+    EXPECT_TRUE(button(window, "editButton")->isEnabled());
+    const FileDialogRequest &request = m_prompts.calls().front().fileRequest;
+    EXPECT_EQ(request.mode, FileDialogRequest::Mode::Open);
+    EXPECT_EQ(request.filter, QStringLiteral("Brainloft Files (*.blz)|*.blz||"));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("blz"));
+}
+
+TEST_F(MainWindowTest, ButtonsFollowTheLoadedQuiz)
+{
+    struct Case
+    {
+        const char *password;
+        int questions;
+        bool take;
+        bool edit;
+    } cases[] = {{"pw", 0, false, true}, {"", 3, true, false}, {"", 0, false, false}};
+    for (const Case &c : cases) {
+        Quiz quiz;
+        MainWindow window(quiz, m_prompts);
+        loadThroughCommand(window, saveQuiz("quiz.blz", c.password, c.questions));
+        EXPECT_EQ(button(window, "takeButton")->isEnabled(), c.take) << c.questions;
+        EXPECT_EQ(button(window, "editButton")->isEnabled(), c.edit) << c.password;
+    }
+}
+
+TEST_F(MainWindowTest, CancelledOrFailedLoadLeavesAnEmptyQuiz)
+{
+    MainWindow window(m_quiz, m_prompts);
+    loadThroughCommand(window, saveQuiz("unit1.blz", "pw", 2));
+
+    m_prompts.answerFile(std::nullopt);
+    window.loadQuiz();
+    EXPECT_EQ(m_quiz.questionCount(), 0);
+    EXPECT_FALSE(button(window, "takeButton")->isEnabled());
+    EXPECT_FALSE(button(window, "editButton")->isEnabled());
+
+    loadThroughCommand(window, saveQuiz("unit2.blz", "pw", 2));
+    m_prompts.answer(IDOK);
+    loadThroughCommand(window, m_dir.filePath(QStringLiteral("missing.blz")));
+    EXPECT_EQ(m_prompts.lastMessage()->text, QStringLiteral("Could not open\n") +
+                                                 m_dir.filePath(QStringLiteral("missing.blz")));
+    EXPECT_EQ(m_quiz.questionCount(), 0);
+    EXPECT_FALSE(button(window, "takeButton")->isEnabled());
+    EXPECT_FALSE(button(window, "editButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, LoadAsksToSaveAChangedQuizFirst)
+{
+    MainWindow window(m_quiz, m_prompts);
+    loadThroughCommand(window, saveQuiz("unit1.blz", "pw", 2));
+    m_quiz.modified = true;
+    m_prompts.answer(IDCANCEL);
+    window.loadQuiz();
+    EXPECT_EQ(m_prompts.lastMessage()->text, QStringLiteral("Save the current quiz?"));
+    EXPECT_EQ(m_quiz.questionCount(), 2);
+    EXPECT_TRUE(button(window, "editButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, EscapeDoesNotCloseButExitAsksToSave)
+{
+    MainWindow window(m_quiz, m_prompts);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+
+    m_quiz.AppendQuestion(makeQuestion("q", {"a", "b"}, {0}));
+    m_prompts.answer(IDCANCEL);
+    button(window, "exitButton")->click();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(m_prompts.lastMessage()->text, QStringLiteral("Save the current quiz?"));
+
+    m_prompts.answer(IDCANCEL);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+
+    m_prompts.answer(IDNO);
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), 1);
+}
+
+TEST_F(MainWindowTest, ExitWithoutChangesClosesAtOnce)
+{
+    MainWindow window(m_quiz, m_prompts);
+    window.show();
+    button(window, "exitButton")->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), 1);
+    EXPECT_TRUE(m_prompts.calls().empty());
+}
+
+TEST_F(MainWindowTest, StartFileWithoutQuestionsIsNotTakenAndTheProgramEnds)
+{
+    MainWindow window(m_quiz, m_prompts, {saveQuiz("empty.blz", "pw", 0), false});
+    window.show();
+    QCoreApplication::sendPostedEvents(&window);
+    EXPECT_EQ(m_quiz.pathName, pathFromQString(m_dir.filePath(QStringLiteral("empty.blz"))));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), 1);
+}
+
+TEST_F(MainWindowTest, StartFileThatFailsEndsTheProgramAfterTheMessage)
+{
+    const QString missing = m_dir.filePath(QStringLiteral("Missing.BLZ"));
+    m_prompts.answer(IDOK);
+    MainWindow window(m_quiz, m_prompts, {missing, false});
+    window.show();
+    QCoreApplication::sendPostedEvents(&window);
+    EXPECT_EQ(m_prompts.lastMessage()->text, QStringLiteral("Could not open\n") + missing);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), 1);
+}
+
+TEST_F(MainWindowTest, StartFileForEditingKeepsTheWindowOpen)
+{
+    const QString missing = m_dir.filePath(QStringLiteral("missing.blz"));
+    m_prompts.answer(IDOK);
+    MainWindow window(m_quiz, m_prompts, {missing, true});
+    window.show();
+    QCoreApplication::sendPostedEvents(&window);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(m_quiz.questionCount(), 0);
+    EXPECT_FALSE(button(window, "editButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, LoadingAStartFileEnablesEditEvenWithoutAPassword)
+{
+    MainWindow window(m_quiz, m_prompts);
+    ASSERT_TRUE(window.LoadQuizFile(saveQuiz("open.blz", "", 1)));
+    EXPECT_TRUE(button(window, "editButton")->isEnabled());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Brainloft - open.blz"));
+}
