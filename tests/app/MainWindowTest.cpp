@@ -201,3 +201,23 @@ TEST_F(MainWindowTest, LoadingAStartFileEnablesEditEvenWithoutAPassword)
     EXPECT_TRUE(button(window, "editButton")->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Brainloft - open.blz"));
 }
+
+TEST_F(MainWindowTest, SampleQuizzesLoad)
+{
+    struct Case
+    {
+        const char *file;
+        std::int32_t type;
+    } cases[] = {{"solar-system.blz", 0}, {"french-words.blz", 1}};
+    for (const Case &c : cases) {
+        Quiz quiz;
+        MainWindow window(quiz, m_prompts);
+        ASSERT_TRUE(window.LoadQuizFile(QStringLiteral(BRAINLOFT_EXAMPLES_DIR "/") +
+                                        QLatin1String(c.file)));
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Brainloft - ") + QLatin1String(c.file));
+        EXPECT_EQ(quiz.quizType, c.type);
+        EXPECT_EQ(quiz.questionCount(), 8);
+        EXPECT_EQ(quiz.password, "teacher");
+        EXPECT_TRUE(button(window, "takeButton")->isEnabled());
+    }
+}
