@@ -34,9 +34,10 @@ class Picture
 {
 public:
     Picture(int width, int height, Rgb background)
-        : m_width(width), m_height(height), m_pixels(std::size_t(width) * height, background)
-    {
-    }
+        : m_width(width)
+        , m_height(height)
+        , m_pixels(std::size_t(width) * height, background)
+    {}
 
     void ellipse(double cx, double cy, double rx, double ry, Rgb colour)
     {
@@ -67,7 +68,8 @@ public:
         for (int y = 0; y < m_height; ++y)
             for (int x = 0; x < m_width; ++x) {
                 const double px = x + 0.5 - x0, py = y + 0.5 - y0;
-                const double t = std::clamp((px * (x1 - x0) + py * (y1 - y0)) / (length * length), 0.0, 1.0);
+                const double t =
+                    std::clamp((px * (x1 - x0) + py * (y1 - y0)) / (length * length), 0.0, 1.0);
                 if (std::hypot(px - t * (x1 - x0), py - t * (y1 - y0)) <= width / 2)
                     set(x, y, colour);
             }
@@ -139,7 +141,8 @@ Bytes sunPicture()
 Bytes saturnPicture()
 {
     Picture p(200, 120, {10, 12, 30});
-    for (const auto &[x, y] : std::vector<std::pair<int, int>>{{14, 12}, {180, 20}, {30, 100}, {170, 96}, {120, 10}})
+    for (const auto &[x, y] :
+         std::vector<std::pair<int, int>>{{14, 12}, {180, 20}, {30, 100}, {170, 96}, {120, 10}})
         p.ellipse(x, y, 1.5, 1.5, {230, 230, 230});
     p.ring(100, 62, 88, 22, 0.72, {196, 170, 120}, false);
     p.ellipse(100, 60, 38, 38, {222, 186, 120});
@@ -213,14 +216,14 @@ Bytes solarSystemQuiz()
                                  {"Venus", "Mercury", "Mars", "Earth"}, {1}));
     quiz.AppendQuestion(question("Which of these planets have rings? Tick every one.",
                                  {"Saturn", "Mars", "Uranus", "Mercury"}, {0, 2}, 2));
-    auto star = question("What does the picture show?",
-                         {"A star", "A planet", "A moon", "A comet"}, {0});
+    auto star =
+        question("What does the picture show?", {"A star", "A planet", "A moon", "A comet"}, {0});
     star->imageFile = "sun.bmp";
     star->timeLimit = 30;
     quiz.AppendQuestion(std::move(star));
-    auto light = question("How long does light from the Sun take to reach the Earth?",
-                          {"About 8 seconds", "About 8 minutes", "About 8 hours", "About 8 days"},
-                          {1}, 4);
+    auto light =
+        question("How long does light from the Sun take to reach the Earth?",
+                 {"About 8 seconds", "About 8 minutes", "About 8 hours", "About 8 days"}, {1}, 4);
     light->timeLimit = 20;
     light->reduceEvery = 5;
     light->reduceBy = 1;
@@ -287,8 +290,10 @@ int main(int argc, char **argv)
     }
     const std::string dir = argv[argc - 1];
     const std::map<std::string, Bytes> files = {
-        {"solar-system.blz", solarSystemQuiz()}, {"french-words.blz", frenchWordsQuiz()},
-        {"sun.bmp", sunPicture()},               {"saturn.bmp", saturnPicture()},
+        {"solar-system.blz", solarSystemQuiz()},
+        {"french-words.blz", frenchWordsQuiz()},
+        {"sun.bmp", sunPicture()},
+        {"saturn.bmp", saturnPicture()},
         {"apple.bmp", applePicture()},
     };
     int failures = 0;
@@ -296,7 +301,8 @@ int main(int argc, char **argv)
         const std::string path = dir + "/" + name;
         if (check) {
             std::ifstream in(path, std::ios::binary);
-            const Bytes present{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            const Bytes present{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
             if (present != bytes) {
                 std::fprintf(stderr, "%s differs from what the writer makes now\n", path.c_str());
                 ++failures;

@@ -7,7 +7,9 @@
 #include "ui/Prompts.h"
 #include "ui/QuizFiles.h"
 
-QuizApp::QuizApp(Prompts &prompts) : m_prompts(prompts) {}
+QuizApp::QuizApp(Prompts &prompts)
+    : m_prompts(prompts)
+{}
 
 int QuizApp::run(const CommandLine &commandLine)
 {

@@ -21,7 +21,9 @@ std::string folderOf(const std::string &path)
 
 } // namespace
 
-AtomicFile::AtomicFile(std::string target) : m_target(std::move(target)) {}
+AtomicFile::AtomicFile(std::string target)
+    : m_target(std::move(target))
+{}
 
 AtomicFile::~AtomicFile()
 {
@@ -42,13 +44,17 @@ void AtomicFile::fail(int error)
 bool AtomicFile::open()
 {
     // Save through a link into the file it points to, not over the link.
-    struct stat linkInfo {};
+    struct stat linkInfo
+    {
+    };
     if (::lstat(m_target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(m_target.c_str(), resolved))
             m_target = resolved;
     }
-    struct stat existing {};
+    struct stat existing
+    {
+    };
     const bool exists = ::stat(m_target.c_str(), &existing) == 0;
     if (exists && (!S_ISREG(existing.st_mode) || ::access(m_target.c_str(), W_OK) != 0)) {
         fail(S_ISREG(existing.st_mode) ? errno : EISDIR);

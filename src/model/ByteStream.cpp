@@ -24,9 +24,12 @@ bool VectorSink::write(const void *src, std::size_t n)
     return true;
 }
 
-FdSource::FdSource(int fd) : m_fd(fd)
+FdSource::FdSource(int fd)
+    : m_fd(fd)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (fd < 0 || ::fstat(fd, &st) != 0)
         return;
     const off_t here = ::lseek(fd, 0, SEEK_CUR);

@@ -31,7 +31,9 @@ public:
 class MemorySource : public ByteSource
 {
 public:
-    explicit MemorySource(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
+    explicit MemorySource(std::span<const std::uint8_t> bytes)
+        : m_bytes(bytes)
+    {}
     bool read(void *dst, std::size_t n) override;
     [[nodiscard]] std::uint64_t remaining() const override { return m_bytes.size() - m_pos; }
 

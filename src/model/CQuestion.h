@@ -26,10 +26,10 @@ public:
     bool SetCustomFont(const LogFont *record);
 
     std::int32_t score = 1;
-    std::int32_t timeLimit = 0;   // seconds; 0 = no limit
-    std::int32_t reduceEvery = 0; // seconds; 0 = no reduction
-    std::int32_t reduceBy = 0;    // points per reduction
-    std::int32_t earnedPoints = 0;  // run
+    std::int32_t timeLimit = 0;    // seconds; 0 = no limit
+    std::int32_t reduceEvery = 0;  // seconds; 0 = no reduction
+    std::int32_t reduceBy = 0;     // points per reduction
+    std::int32_t earnedPoints = 0; // run
     std::int32_t useCustomFont = 0;
     std::int32_t multipleCorrect = 0;
     std::array<std::int32_t, 5> correct{};

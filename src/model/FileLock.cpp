@@ -5,7 +5,9 @@
 
 bool LockFile(int fd, LockKind kind, bool wait)
 {
-    struct flock lock {};
+    struct flock lock
+    {
+    };
     lock.l_type = kind == LockKind::Exclusive ? F_WRLCK : F_RDLCK;
     lock.l_whence = SEEK_SET;
     lock.l_start = 0;

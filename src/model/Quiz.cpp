@@ -13,8 +13,7 @@ int Quiz::AppendQuestion(std::unique_ptr<CQuestion> &&question)
 
 bool Quiz::InsertQuestion(int position, std::unique_ptr<CQuestion> &&question)
 {
-    if (m_questionCount >= MAX_QUESTIONS || position < 0 || position > m_questionCount ||
-        !question)
+    if (m_questionCount >= MAX_QUESTIONS || position < 0 || position > m_questionCount || !question)
         return false;
     for (int i = m_questionCount; i > position; --i)
         m_questions[i] = std::move(m_questions[i - 1]);
@@ -92,8 +91,7 @@ std::string LogPathFor(std::string_view quizPath)
 {
     const auto dot = quizPath.rfind('.');
     const auto separator = quizPath.find_last_of("/\\");
-    if (dot == std::string_view::npos ||
-        (separator != std::string_view::npos && separator > dot))
+    if (dot == std::string_view::npos || (separator != std::string_view::npos && separator > dot))
         return std::string(quizPath) + ".blg";
     return std::string(quizPath.substr(0, dot + 1)) + "blg";
 }

@@ -48,8 +48,8 @@ public:
     bool modified = false;
     std::int32_t useCustomFont = 0;
     std::int32_t reviewAnswers = 1;
-    std::int32_t possiblePoints = 0; // run
-    std::int32_t earnedPoints = 0;   // run
+    std::int32_t possiblePoints = 0;  // run
+    std::int32_t earnedPoints = 0;    // run
     std::int32_t quizSecondsLeft = 0; // run
     std::int32_t defaultScore = 1;
     std::int32_t defaultTimeLimit = 0;

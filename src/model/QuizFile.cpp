@@ -87,8 +87,7 @@ bool readQuestion(ByteSource &source, CQuestion &question)
     if (!readString(source, question.text) || !readString(source, question.imageFile) ||
         !ReadInt32(source, question.score) || !ReadInt32(source, question.reduceBy) ||
         !ReadInt32(source, question.timeLimit) || !ReadInt32(source, question.reduceEvery) ||
-        !ReadInt32(source, question.multipleCorrect) ||
-        !ReadInt32(source, question.useCustomFont))
+        !ReadInt32(source, question.multipleCorrect) || !ReadInt32(source, question.useCustomFont))
         return false;
     for (int k = 0; k < 5; ++k) {
         if (!readString(source, question.answers[k]) || !ReadInt32(source, question.correct[k]))
@@ -165,8 +164,7 @@ bool WriteQuiz(const Quiz &quiz, ByteSink &sink)
               WriteInt32(sink, quiz.overallTimeLimitOn) &&
               WriteInt32(sink, quiz.overallTimeLimit) && WriteInt32(sink, quiz.logResults) &&
               WriteInt32(sink, quiz.reviewAnswers) && WriteInt32(sink, quiz.questionCount()) &&
-              WriteInt32(sink, quiz.randomizeAnswers) &&
-              WriteInt32(sink, quiz.randomizeQuestions);
+              WriteInt32(sink, quiz.randomizeAnswers) && WriteInt32(sink, quiz.randomizeQuestions);
     for (int i = 0; ok && i < quiz.questionCount(); ++i)
         ok = writeQuestion(sink, *quiz.QuestionAt(i));
     ok = ok && WriteInt32(sink, quiz.useCustomFont) && WriteInt32(sink, quiz.defaultScore) &&
@@ -191,7 +189,9 @@ LoadResult LoadQuizFromFile(const std::string &path, Quiz &quiz)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return LoadResult::OpenFailed;
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
         !LockFile(fd, LockKind::Shared, false)) {

@@ -17,7 +17,8 @@ QString normalised(QString codePage)
 QString initialCodePage()
 {
     const QString fromEnvironment = normalised(qEnvironmentVariable("BRAINLOFT_CODEPAGE"));
-    if (!fromEnvironment.isEmpty() && QStringDecoder(fromEnvironment.toLatin1().constData()).isValid())
+    if (!fromEnvironment.isEmpty() &&
+        QStringDecoder(fromEnvironment.toLatin1().constData()).isValid())
         return fromEnvironment;
     return CodePage::forLocale(QLocale::system().name());
 }
@@ -49,7 +50,8 @@ bool setName(const QString &codePage)
 QString forLocale(const QString &localeName)
 {
     const QString lower = localeName.toLower();
-    const QString language = lower.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('.'), 0, 0)
+    const QString language = lower.section(QLatin1Char('_'), 0, 0)
+                                 .section(QLatin1Char('.'), 0, 0)
                                  .section(QLatin1Char('-'), 0, 0);
     struct Mapping
     {

@@ -5,7 +5,8 @@
 #include <QKeySequence>
 #include <QShortcut>
 
-ModalDialog::ModalDialog(QWidget *parent) : QDialog(parent)
+ModalDialog::ModalDialog(QWidget *parent)
+    : QDialog(parent)
 {
     // Without a context-help button in the title bar; F1 is the way in.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

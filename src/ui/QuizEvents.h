@@ -13,6 +13,9 @@ inline constexpr QEvent::Type QuizAutorunEvent = static_cast<QEvent::Type>(0x800
 class QuizTimeout : public QEvent
 {
 public:
-    explicit QuizTimeout(bool quizLimit) : QEvent(QuizTimeoutEvent), quizLimit(quizLimit) {}
+    explicit QuizTimeout(bool quizLimit)
+        : QEvent(QuizTimeoutEvent)
+        , quizLimit(quizLimit)
+    {}
     const bool quizLimit;
 };

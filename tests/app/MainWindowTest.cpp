@@ -55,7 +55,8 @@ TEST_F(MainWindowTest, OpensWithoutAQuiz)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Brainloft - <New Quiz>"));
     EXPECT_FALSE(button(window, "takeButton")->isEnabled());
     EXPECT_FALSE(button(window, "editButton")->isEnabled());
-    for (const char *name : {"createButton", "loadButton", "aboutButton", "exitButton", "helpButton"})
+    for (const char *name :
+         {"createButton", "loadButton", "aboutButton", "exitButton", "helpButton"})
         EXPECT_TRUE(button(window, name)->isEnabled()) << name;
     EXPECT_TRUE(button(window, "exitButton")->isDefault());
     // Until a custom font is chosen, the quiz's default font is the window's.
@@ -107,8 +108,8 @@ TEST_F(MainWindowTest, CancelledOrFailedLoadLeavesAnEmptyQuiz)
     loadThroughCommand(window, saveQuiz("unit2.blz", "pw", 2));
     m_prompts.answer(IDOK);
     loadThroughCommand(window, m_dir.filePath(QStringLiteral("missing.blz")));
-    EXPECT_EQ(m_prompts.lastMessage()->text, QStringLiteral("Could not open\n") +
-                                                 m_dir.filePath(QStringLiteral("missing.blz")));
+    EXPECT_EQ(m_prompts.lastMessage()->text,
+              QStringLiteral("Could not open\n") + m_dir.filePath(QStringLiteral("missing.blz")));
     EXPECT_EQ(m_quiz.questionCount(), 0);
     EXPECT_FALSE(button(window, "takeButton")->isEnabled());
     EXPECT_FALSE(button(window, "editButton")->isEnabled());

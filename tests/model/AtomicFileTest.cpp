@@ -52,7 +52,9 @@ TEST(AtomicFile, KeepsThePermissionsOfTheFileItReplaces)
     AtomicFile file(path);
     ASSERT_TRUE(file.open());
     ASSERT_TRUE(file.commit());
-    struct stat info {};
+    struct stat info
+    {
+    };
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
@@ -82,7 +84,9 @@ TEST(AtomicFile, SavesThroughALinkIntoItsTarget)
     ASSERT_TRUE(file.open());
     ASSERT_TRUE(file.write("z", 1));
     ASSERT_TRUE(file.commit());
-    struct stat info {};
+    struct stat info
+    {
+    };
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(readFile(target), (std::vector<std::uint8_t>{'z'}));

@@ -4,6 +4,7 @@
 #include "model/QuizFile.h"
 #include "model/Scramble.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -103,14 +104,15 @@ TEST(QuizFile, MinimalQuizHasTheDocumentedBytes)
 {
     const std::vector<std::uint8_t> expected = {
         0x0D, 'B', 'r', 'a', 'i', 'n', 'l', 'o', 'f', 't', ' ', '1', '.', '2', // signature
-        0, 0, 0, 0,                                                           // password
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, // type, limit on, limit, logging
-        1, 0, 0, 0,                                     // review answers
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,             // count, shuffling
-        0, 0, 0, 0,                                     // no quiz font
-        1, 0, 0, 0,                                     // default score
-        0, 0, 0, 0, 0, 0, 0, 0,                         // default time and interval
-        1, 0, 0, 0,                                     // default reduction
+        0,    0,   0,   0,                                                     // password
+        0,    0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,
+        0,    0,                                                   // type, limit on, limit, logging
+        1,    0,   0,   0,                                         // review answers
+        0,    0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0, // count, shuffling
+        0,    0,   0,   0,                                         // no quiz font
+        1,    0,   0,   0,                                         // default score
+        0,    0,   0,   0,   0,   0,   0,   0,                     // default time and interval
+        1,    0,   0,   0,                                         // default reduction
     };
     Quiz quiz;
     EXPECT_EQ(quizBytes(quiz), expected);
@@ -146,7 +148,8 @@ TEST(QuizFile, StringsAreScrambledFromTheStartOfTheKeyEachTime)
     const std::string haystack(bytes.begin(), bytes.end());
     const std::string needle(scrambled.begin(), scrambled.end());
     std::size_t hits = 0;
-    for (auto pos = haystack.find(needle); pos != std::string::npos; pos = haystack.find(needle, pos + 1))
+    for (auto pos = haystack.find(needle); pos != std::string::npos;
+         pos = haystack.find(needle, pos + 1))
         ++hits;
     EXPECT_EQ(hits, 4u);
     EXPECT_EQ(haystack.find("same"), std::string::npos);
@@ -193,7 +196,8 @@ TEST(QuizFile, FullQuizRoundTrips)
 {
     Quiz quiz;
     for (int i = 0; i < MAX_QUESTIONS; ++i)
-        quiz.AppendQuestion(makeQuestion("Question " + std::to_string(i), {"a", "b", "c"}, {i % 3}, i % 50));
+        quiz.AppendQuestion(
+            makeQuestion("Question " + std::to_string(i), {"a", "b", "c"}, {i % 3}, i % 50));
     Quiz loaded;
     ASSERT_TRUE(readBytes(quizBytes(quiz), loaded));
     expectSameStoredFields(quiz, loaded);
@@ -215,7 +219,8 @@ TEST(QuizFile, RecordsBeyondTheCapacityAreReadAndDropped)
         extra.AppendQuestion(makeQuestion("extra", {"a", "b"}, {1}));
     const auto extraBytes = quizBytes(extra);
     const std::size_t frameHead = 50, frameTail = 20;
-    std::vector<std::uint8_t> extraRecords(extraBytes.begin() + frameHead, extraBytes.end() - frameTail);
+    std::vector<std::uint8_t> extraRecords(extraBytes.begin() + frameHead,
+                                           extraBytes.end() - frameTail);
     bytes.insert(bytes.end() - frameTail, extraRecords.begin(), extraRecords.end());
     putInt(bytes, 38, 600);
 
@@ -416,4 +421,64 @@ TEST(QuizFile, SaveIntoAFolderThatCannotBeWrittenKeepsEverything)
     EXPECT_TRUE(quiz.modified);
     EXPECT_EQ(readFile(path), (std::vector<std::uint8_t>{9, 9, 9}));
     ::chmod(dir.path().toLocal8Bit().constData(), 0700);
+}
+
+namespace {
+
+// A sink that takes `capacity` bytes and then fails, like a full disk.
+class FullDisk : public ByteSink
+{
+public:
+    explicit FullDisk(std::size_t capacity)
+        : m_capacity(capacity)
+    {}
+    bool write(const void *, std::size_t n) override
+    {
+        if (n > m_capacity)
+            return false;
+        m_capacity -= n;
+        return true;
+    }
+
+private:
+    std::size_t m_capacity;
+};
+
+} // namespace
+
+TEST(QuizFile, WriterReportsAFailureAtAnyPoint)
+{
+    Quiz quiz;
+    fillSample(quiz);
+    const std::size_t size = quizBytes(quiz).size();
+    for (std::size_t capacity = 0; capacity < size; ++capacity) {
+        FullDisk disk(capacity);
+        EXPECT_FALSE(WriteQuiz(quiz, disk)) << capacity;
+    }
+    FullDisk enough(size);
+    EXPECT_TRUE(WriteQuiz(quiz, enough));
+}
+
+TEST(QuizFile, SaveOnAFullDiskKeepsThePreviousFile)
+{
+    QTemporaryDir dir;
+    const std::string path = pathIn(dir, "quiz.blz");
+    Quiz old;
+    old.password = "old";
+    ASSERT_EQ(SaveQuizToFile(old, path), SaveResult::Ok);
+    const auto before = readFile(path);
+
+    Quiz big;
+    for (int i = 0; i < 200; ++i)
+        big.AppendQuestion(makeQuestion(std::string(200, 'x'), {"a", "b"}, {0}));
+    big.modified = true;
+    int error = 0;
+    {
+        FileSizeLimit limit(10000);
+        EXPECT_EQ(SaveQuizToFile(big, path, &error), SaveResult::WriteFailed);
+    }
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_TRUE(big.modified);
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }

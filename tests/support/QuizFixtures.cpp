@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <iterator>
 
@@ -25,8 +26,7 @@ std::unique_ptr<CQuestion> makeQuestion(const std::string &text,
     return question;
 }
 
-std::unique_ptr<CQuestion> makeCard(const std::string &prompt, const std::string &answer,
-                                    int score)
+std::unique_ptr<CQuestion> makeCard(const std::string &prompt, const std::string &answer, int score)
 {
     auto card = std::make_unique<CQuestion>();
     card->text = prompt;
@@ -66,4 +66,19 @@ std::vector<std::uint8_t> readFile(const std::string &path)
 std::string pathIn(const QTemporaryDir &dir, const char *name)
 {
     return QFile::encodeName(dir.filePath(QString::fromUtf8(name))).toStdString();
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    ::getrlimit(RLIMIT_FSIZE, &m_saved);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = m_saved;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_oldHandler);
 }

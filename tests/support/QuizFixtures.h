@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -29,3 +31,18 @@ void writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes);
 std::vector<std::uint8_t> readFile(const std::string &path);
 // A path inside a temporary folder, as the quiz keeps paths.
 std::string pathIn(const QTemporaryDir &dir, const char *name);
+
+// Limits the size of files this process may write, so writes fail midway as
+// on a full file system; restored when it goes.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int);
+};

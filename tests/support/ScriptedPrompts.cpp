@@ -45,8 +45,7 @@ int ScriptedPrompts::messageBox(QWidget *owner, const QString &text, const QStri
     return next.result;
 }
 
-std::optional<QString> ScriptedPrompts::fileDialog(QWidget *owner,
-                                                   const FileDialogRequest &request)
+std::optional<QString> ScriptedPrompts::fileDialog(QWidget *owner, const FileDialogRequest &request)
 {
     Call call{Call::Kind::FileDialog, owner, {}, request.title, 0, request};
     m_calls.push_back(call);

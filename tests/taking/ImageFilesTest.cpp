@@ -58,12 +58,14 @@ TEST_F(ImageFiles, ThenLooksBesideTheQuiz)
 {
     touch(m_quizFolder.filePath(QStringLiteral("dog.bmp")));
     QString found;
-    EXPECT_TRUE(LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
+    EXPECT_TRUE(
+        LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
     EXPECT_EQ(found, m_quizFolder.filePath(QStringLiteral("dog.bmp")));
     EXPECT_TRUE(LocateImageFile(QStringLiteral("dog.bmp"), found, m_quizFolder.path()));
     // The current folder comes first.
     touch(QStringLiteral("dog.bmp"));
-    EXPECT_TRUE(LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
+    EXPECT_TRUE(
+        LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
     EXPECT_EQ(found, QStringLiteral("dog.bmp"));
 }
 

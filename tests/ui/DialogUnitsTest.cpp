@@ -10,8 +10,11 @@ TEST(DialogUnits, ScalesByTheFontsAverageWidthAndHeight)
     font.setPixelSize(11);
     const DialogUnits units(font);
     const QFontMetrics metrics(font);
-    const int average =
-        (metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2;
+    const int average = (metrics.horizontalAdvance(QStringLiteral(
+                             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                             26 +
+                         1) /
+                        2;
     EXPECT_EQ(units.baseX(), average);
     EXPECT_EQ(units.baseY(), metrics.height());
     EXPECT_EQ(units.x(4), average);

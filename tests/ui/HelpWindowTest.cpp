@@ -19,7 +19,8 @@ TEST(HelpWindow, ShowsTheTopicOfTheWindowItIsAskedFrom)
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->parentWidget(), &first);
     EXPECT_EQ(help->currentTopic(), QStringLiteral("sample-topic"));
-    EXPECT_FALSE(help->findChild<QTextBrowser *>(QStringLiteral("helpBrowser"))->toPlainText().isEmpty());
+    EXPECT_FALSE(
+        help->findChild<QTextBrowser *>(QStringLiteral("helpBrowser"))->toPlainText().isEmpty());
 
     // From another window the same help window moves there; an unknown topic shows the contents.
     second.showHelp();

@@ -49,8 +49,8 @@ TEST_F(QuizFilesTest, LoadSetsTheAbsolutePathAndItsLog)
 
 TEST_F(QuizFilesTest, LoadFailuresReportAndLeaveAnEmptyQuiz)
 {
-    writeFile(pathFromQString(file("bad.blz")), {13, 'B', 'r', 'a', 'i', 'n', 'l', 'o', 'f', 't',
-                                                 ' ', '9', '.', '9', 0, 0, 0, 0});
+    writeFile(pathFromQString(file("bad.blz")),
+              {13, 'B', 'r', 'a', 'i', 'n', 'l', 'o', 'f', 't', ' ', '9', '.', '9', 0, 0, 0, 0});
     struct Case
     {
         QString path;
@@ -119,6 +119,26 @@ TEST_F(QuizFilesTest, SaveIntoAMissingFolderReportsAndKeepsTheName)
     EXPECT_EQ(m_prompts.lastMessage()->caption, QStringLiteral("File Save Error"));
     EXPECT_EQ(pathToQString(m_quiz.pathName), path);
     EXPECT_TRUE(m_quiz.modified);
+}
+
+TEST_F(QuizFilesTest, SaveThatFailsMidwayReportsItAndKeepsTheOldFile)
+{
+    saveSample("quiz.blz");
+    const std::string path = pathFromQString(file("quiz.blz"));
+    const auto before = readFile(path);
+    ASSERT_TRUE(LoadQuizFile(m_quiz, m_prompts, file("quiz.blz"), nullptr));
+    for (int i = 0; i < 100; ++i)
+        m_quiz.AppendQuestion(makeQuestion(std::string(300, 'x'), {"a", "b"}, {0}));
+    m_prompts.answer(IDOK);
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_FALSE(SaveQuiz(m_quiz, m_prompts, nullptr));
+    }
+    EXPECT_TRUE(m_prompts.lastMessage()->text.startsWith(QStringLiteral("Could not write\n") +
+                                                         file("quiz.blz")));
+    EXPECT_EQ(m_prompts.lastMessage()->caption, QStringLiteral("File Save Error"));
+    EXPECT_TRUE(m_quiz.modified);
+    EXPECT_EQ(readFile(path), before);
 }
 
 TEST_F(QuizFilesTest, ConfirmSaveChangesAsksOnlyForAChangedQuizWithQuestions)
