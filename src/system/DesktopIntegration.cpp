@@ -5,6 +5,7 @@
 #include "system/RegistryStore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -362,7 +363,10 @@ void DesktopIntegration::cleanDesktopDatabase()
     const QString folder = applicationsFolder();
     if (!QFileInfo(folder).isDir())
         return;
-    if (QDir(folder).entryList({QStringLiteral("*.desktop")}, QDir::Files).isEmpty())
+    // The cache also lists the entries in subfolders.
+    QDirIterator entries(folder, {QStringLiteral("*.desktop")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+    if (!entries.hasNext())
         QFile::remove(folder + QStringLiteral("/mimeinfo.cache"));
     else
         runTool(QStringLiteral("update-desktop-database"), {QStringLiteral("-q"), folder});

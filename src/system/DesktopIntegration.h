@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class RegistryStore;
 
 // The quiz-file association as the Linux desktop sees it, derived from what

@@ -8,9 +8,9 @@
 // both and the program's own files. Nothing here reports a failure: the only
 // boxes are the association question and the uninstall's closing message.
 
-#include <QString>
-
 #include "system/RegistryStore.h"
+
+#include <QString>
 
 class DesktopIntegration;
 class Prompts;

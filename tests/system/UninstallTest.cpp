@@ -143,15 +143,6 @@ TEST_F(UninstallTest, WithNothingRegisteredItOnlySaysSo)
     EXPECT_FALSE(QFileInfo::exists(home.configHome()));
 }
 
-TEST_F(UninstallTest, ComponentFilesAreTheProgramAndItsHelpFiles)
-{
-    EXPECT_EQ(ComponentFiles(QStringLiteral("/opt/q.1/brainloft")),
-              (QStringList{"/opt/q.1/brainloft", "/opt/q.1/brainloft.hlp", "/opt/q.1/brainloft.cnt",
-                           "/opt/q.1/brainloft.fts", "/opt/q.1/brainloft.gid"}));
-    EXPECT_EQ(ComponentFiles(QStringLiteral("/opt/q/brainloft.bin")).at(1).toStdString(),
-              "/opt/q/brainloft.hlp");
-}
-
 TEST_F(UninstallTest, FilesOfTheSystemPackagesAreNotOursToDelete)
 {
     EXPECT_TRUE(IsManagedBySystem(QStringLiteral("/usr/bin/brainloft")));
