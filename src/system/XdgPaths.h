@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The base folders of the freedesktop specifications, read from the
-// environment as the specifications say: a variable that is unset, empty or
+// The base folders of the XDG Base Directory standard, read from the
+// environment as the standard says: a variable that is unset, empty or
 // not absolute falls back to its default. Every file the desktop integration
 // reads or writes is found from these, so tests point them at a temporary
 // folder.
