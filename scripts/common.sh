@@ -1,7 +1,7 @@
 # Shared by ./run and ./test: install what is missing, then configure and build.
 
 # The Debian packages needed to build Brainloft and run its tests.
-BRAINLOFT_PACKAGES="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libgl-dev fonts-dejavu-core"
+BRAINLOFT_PACKAGES="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libgl-dev fonts-dejavu-core desktop-file-utils shared-mime-info xdg-utils appstream libglib2.0-bin"
 
 # ensure_packages PKG...: installs those not yet installed (through sudo when
 # not root); says nothing when all are there.

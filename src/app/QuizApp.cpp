@@ -13,7 +13,7 @@ QuizApp::QuizApp(Prompts &prompts)
 
 int QuizApp::run(const CommandLine &commandLine)
 {
-    RegisterProgram(m_prompts);
+    RegisterProgram(m_prompts, RunningProgramPath());
 
     if (commandLine.action == CommandLine::Action::Uninstall) {
         if (m_prompts.messageBox(nullptr,
@@ -21,7 +21,7 @@ int QuizApp::run(const CommandLine &commandLine)
                                                 "Are you sure?"),
                                  QStringLiteral("Brainloft Uninstall"),
                                  MB_YESNO | MB_ICONQUESTION) == IDYES)
-            UninstallProgram(m_prompts);
+            UninstallProgram(m_prompts, RunningProgramPath());
         return 0;
     }
 

@@ -1,0 +1,388 @@
+#include "system/DesktopIntegration.h"
+
+#include "system/DesktopEntry.h"
+#include "system/MimeAppsList.h"
+#include "system/RegistryStore.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <fnmatch.h>
+
+namespace {
+
+const QString MIME_TYPE = QStringLiteral("application/x-brainloft-quiz");
+const QString OPEN_ENTRY = QStringLiteral("brainloft.desktop");
+const QString EDIT_ENTRY = QStringLiteral("brainloft-edit.desktop");
+const QString DOCUMENT_TYPE = QStringLiteral("Brainloft.Document");
+const QString DOCUMENT_ICON = QStringLiteral("application-x-brainloft-quiz");
+const int ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// What update-mime-database generates beside the packages folder.
+const char *const MIME_DATABASE_FILES[] = {
+    "aliases",    "generic-icons", "globs",     "globs2", "icons",   "magic",
+    "mime.cache", "subclasses",    "treemagic", "types",  "version", "XMLnamespaces"};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes `bytes` unless the file already holds them; true when it wrote.
+bool writeIfDifferent(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() == bytes.size() && readAll(path) == bytes)
+        return false;
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// Runs a cache tool when it is installed; its output is of no use to us.
+void runTool(const QString &name, const QStringList &arguments)
+{
+    const QString program = QStandardPaths::findExecutable(name);
+    if (program.isEmpty())
+        return;
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000))
+        process.kill();
+}
+
+std::optional<QString> defaultValue(const RegistryStore &store, const QString &path)
+{
+    const auto key = store.openKey(RegistryRoot::ClassesRoot, path);
+    if (!key)
+        return std::nullopt;
+    const auto value = store.queryValue(*key, {});
+    if (!value || !value->isString)
+        return std::nullopt;
+    return value->data;
+}
+
+// Every file name a desktop id can stand for: its dashes may be folder
+// separators below the applications folder.
+QStringList desktopIdPaths(const QString &id)
+{
+    QStringList paths{id};
+    for (qsizetype i = 0; i < id.size(); ++i) {
+        if (id[i] != u'-')
+            continue;
+        const qsizetype count = paths.size();
+        for (qsizetype k = 0; k < count && paths.size() < 64; ++k) {
+            QString variant = paths[k];
+            variant[i] = u'/';
+            paths.append(variant);
+        }
+    }
+    return paths;
+}
+
+bool isOurEntry(const QString &desktopId)
+{
+    return desktopId == OPEN_ENTRY || desktopId == EDIT_ENTRY;
+}
+
+// The type the mime database gives *.blz: the types of the heaviest globs
+// that match a quiz file's name. Empty when no glob matches.
+QStringList typesForQuizFiles(const QStringList &dataFolders)
+{
+    static const QByteArray sample = "quiz.blz";
+    int bestWeight = -1;
+    QStringList types;
+    for (const QString &folder : dataFolders) {
+        const QByteArray globs = readAll(folder + QStringLiteral("/mime/globs2"));
+        for (const QByteArray &line : globs.split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QList<QByteArray> fields = line.split(':');
+            if (fields.size() < 3)
+                continue;
+            const bool caseSensitive = fields.size() > 3 && fields[3].split(',').contains("cs");
+            if (fnmatch(fields[2].constData(), sample.constData(),
+                        caseSensitive ? 0 : FNM_CASEFOLD) != 0)
+                continue;
+            bool numeric = false;
+            const int weight = fields[0].toInt(&numeric);
+            if (!numeric || weight < bestWeight)
+                continue;
+            if (weight > bestWeight)
+                types.clear();
+            bestWeight = weight;
+            types.append(QString::fromUtf8(fields[1]));
+        }
+    }
+    return types;
+}
+
+QStringList iconSizeFolders()
+{
+    QStringList folders{QStringLiteral("scalable")};
+    for (const int size : ICON_SIZES)
+        folders.append(QStringLiteral("%1x%1").arg(size));
+    return folders;
+}
+
+} // namespace
+
+DesktopIntegration::DesktopIntegration(XdgPaths paths)
+    : m_paths(std::move(paths))
+{}
+
+bool DesktopIntegration::isOursOrFree() const
+{
+    const QStringList types = typesForQuizFiles(QStringList{m_paths.dataHome} + m_paths.dataDirs);
+    if (!types.isEmpty() && !types.contains(MIME_TYPE))
+        return false;
+    for (const QString &path : mimeAppsCandidates()) {
+        const QString text = QString::fromUtf8(readAll(path));
+        for (const QString &id : defaultApplications(text, MIME_TYPE)) {
+            if (isInstalledEntry(id))
+                return isOurEntry(id);
+        }
+    }
+    return true;
+}
+
+void DesktopIntegration::apply(const RegistryStore &store)
+{
+    const auto extension = defaultValue(store, QStringLiteral(".blz"));
+    if (!extension || extension->compare(DOCUMENT_TYPE, Qt::CaseInsensitive) != 0 ||
+        !store.openKey(RegistryRoot::ClassesRoot, DOCUMENT_TYPE))
+        return;
+
+    // A cache that was never built (its tool came later) counts as a change.
+    const QString mime = m_paths.dataHome + QStringLiteral("/mime");
+    const bool mimeChanged =
+        writeIfDifferent(mimePackagePath(),
+                         readAll(QStringLiteral(":/desktop/brainloft-mime.xml"))) ||
+        !QFileInfo::exists(mime + u'/' + MIME_TYPE + QStringLiteral(".xml"));
+    bool entriesChanged =
+        !QFileInfo::exists(applicationsFolder() + QStringLiteral("/mimeinfo.cache"));
+    bool iconsChanged = false;
+    const bool documentIcon =
+        store.openKey(RegistryRoot::ClassesRoot, DOCUMENT_TYPE + QStringLiteral("\\DefaultIcon"))
+            .has_value();
+
+    // The entry for each command the store holds.
+    const auto writeEntry = [&](const QString &verb, const QString &id, const char *placeholder,
+                                const QString &templateName) {
+        const auto command =
+            defaultValue(store, DOCUMENT_TYPE + QStringLiteral("\\Shell\\%1\\command").arg(verb));
+        const auto parsed = command ? parseShellCommand(*command) : std::nullopt;
+        if (!parsed)
+            return false;
+        QString text = QString::fromUtf8(readAll(QStringLiteral(":/desktop/") + templateName));
+        text.replace(QStringLiteral("@BRAINLOFT_TRYEXEC@"), desktopStringValue(parsed->program));
+        text.replace(QString::fromLatin1(placeholder), desktopExecValue(*parsed));
+        entriesChanged =
+            writeIfDifferent(applicationsFolder() + u'/' + id, text.toUtf8()) || entriesChanged;
+        return true;
+    };
+    const bool open = writeEntry(QStringLiteral("Open"), OPEN_ENTRY, "@BRAINLOFT_OPEN_COMMAND@",
+                                 QStringLiteral("brainloft.desktop.in"));
+    const bool edit = writeEntry(QStringLiteral("Edit"), EDIT_ENTRY, "@BRAINLOFT_EDIT_COMMAND@",
+                                 QStringLiteral("brainloft-edit.desktop.in"));
+    for (const IconFile &icon : iconFiles(open || edit, documentIcon))
+        iconsChanged = writeIfDifferent(icon.path, readAll(icon.resource)) || iconsChanged;
+
+    // The shell's default verb is the default application.
+    const QString verb =
+        defaultValue(store, DOCUMENT_TYPE + QStringLiteral("\\Shell")).value_or(QString());
+    if (verb.compare(u"Open", Qt::CaseInsensitive) == 0 && open)
+        setDefaultApplication(OPEN_ENTRY);
+    else if (verb.compare(u"Edit", Qt::CaseInsensitive) == 0 && edit)
+        setDefaultApplication(EDIT_ENTRY);
+
+    if (mimeChanged)
+        runTool(QStringLiteral("update-mime-database"), {mime});
+    if (entriesChanged)
+        runTool(QStringLiteral("update-desktop-database"),
+                {QStringLiteral("-q"), applicationsFolder()});
+    if (iconsChanged)
+        refreshIconCache();
+}
+
+void DesktopIntegration::remove()
+{
+    QFile::remove(mimePackagePath());
+    QFile::remove(applicationsFolder() + u'/' + OPEN_ENTRY);
+    QFile::remove(applicationsFolder() + u'/' + EDIT_ENTRY);
+    for (const IconFile &icon : iconFiles(true, true))
+        QFile::remove(icon.path);
+    removeDefaultApplication();
+
+    cleanMimeDatabase();
+    cleanDesktopDatabase();
+    refreshIconCache();
+
+    // The folders we write into, deepest first; only empty ones go.
+    const QString hicolor = m_paths.dataHome + QStringLiteral("/icons/hicolor");
+    QStringList folders;
+    for (const QString &size : iconSizeFolders()) {
+        folders << hicolor + u'/' + size + QStringLiteral("/apps")
+                << hicolor + u'/' + size + QStringLiteral("/mimetypes") << hicolor + u'/' + size;
+    }
+    folders << hicolor << m_paths.dataHome + QStringLiteral("/icons") << applicationsFolder();
+    for (const QString &folder : folders)
+        QDir().rmdir(folder);
+}
+
+QStringList DesktopIntegration::filePaths() const
+{
+    QStringList paths{mimePackagePath(), applicationsFolder() + u'/' + OPEN_ENTRY,
+                      applicationsFolder() + u'/' + EDIT_ENTRY};
+    for (const IconFile &icon : iconFiles(true, true))
+        paths.append(icon.path);
+    return paths;
+}
+
+QString DesktopIntegration::mimePackagePath() const
+{
+    return m_paths.dataHome + QStringLiteral("/mime/packages/brainloft.xml");
+}
+
+QString DesktopIntegration::applicationsFolder() const
+{
+    return m_paths.dataHome + QStringLiteral("/applications");
+}
+
+QString DesktopIntegration::mimeAppsPath() const
+{
+    return m_paths.configHome + QStringLiteral("/mimeapps.list");
+}
+
+// The mimeapps.list files in the order of their precedence.
+QStringList DesktopIntegration::mimeAppsCandidates() const
+{
+    QStringList folders{m_paths.configHome};
+    folders += m_paths.configDirs;
+    folders.append(applicationsFolder());
+    for (const QString &folder : m_paths.dataDirs)
+        folders.append(folder + QStringLiteral("/applications"));
+    QStringList files;
+    for (const QString &folder : folders) {
+        for (const QString &desktop : m_paths.currentDesktops)
+            files.append(folder + u'/' + desktop + QStringLiteral("-mimeapps.list"));
+        files.append(folder + QStringLiteral("/mimeapps.list"));
+    }
+    return files;
+}
+
+bool DesktopIntegration::isInstalledEntry(const QString &desktopId) const
+{
+    QStringList folders{applicationsFolder()};
+    for (const QString &folder : m_paths.dataDirs)
+        folders.append(folder + QStringLiteral("/applications"));
+    for (const QString &folder : folders) {
+        for (const QString &path : desktopIdPaths(desktopId)) {
+            if (QFileInfo(folder + u'/' + path).isFile())
+                return true;
+        }
+    }
+    return false;
+}
+
+std::vector<DesktopIntegration::IconFile> DesktopIntegration::iconFiles(bool program,
+                                                                        bool document) const
+{
+    const QString hicolor = m_paths.dataHome + QStringLiteral("/icons/hicolor/");
+    std::vector<IconFile> icons;
+    const auto add = [&](const QString &resourceBase, const QString &context, const QString &name) {
+        for (const int size : ICON_SIZES) {
+            icons.push_back(
+                {QStringLiteral(":/icons/%1-%2.png").arg(resourceBase).arg(size),
+                 hicolor + QStringLiteral("%1x%1/%2/%3.png").arg(size).arg(context, name)});
+        }
+        icons.push_back({QStringLiteral(":/icons/%1.svg").arg(resourceBase),
+                         hicolor + QStringLiteral("scalable/%1/%2.svg").arg(context, name)});
+    };
+    if (program)
+        add(QStringLiteral("brainloft"), QStringLiteral("apps"), QStringLiteral("brainloft"));
+    if (document)
+        add(QStringLiteral("brainloft-quiz"), QStringLiteral("mimetypes"), DOCUMENT_ICON);
+    return icons;
+}
+
+bool DesktopIntegration::setDefaultApplication(const QString &desktopId)
+{
+    const QString text = QString::fromUtf8(readAll(mimeAppsPath()));
+    return writeIfDifferent(mimeAppsPath(),
+                            withDefaultApplication(text, MIME_TYPE, desktopId).toUtf8());
+}
+
+void DesktopIntegration::removeDefaultApplication()
+{
+    const QString path = mimeAppsPath();
+    if (!QFileInfo::exists(path))
+        return;
+    const QString text = QString::fromUtf8(readAll(path));
+    const QString rest = withoutDefaultApplications(text, MIME_TYPE, {OPEN_ENTRY, EDIT_ENTRY});
+    if (rest == text)
+        return;
+    if (rest.trimmed().isEmpty())
+        QFile::remove(path);
+    else
+        writeIfDifferent(path, rest.toUtf8());
+}
+
+// With other packages left the database is rebuilt; with none, what the tool
+// generated describes nothing and goes.
+void DesktopIntegration::cleanMimeDatabase()
+{
+    const QString mime = m_paths.dataHome + QStringLiteral("/mime");
+    if (!QFileInfo(mime).isDir())
+        return;
+    if (!QDir(mime + QStringLiteral("/packages"))
+             .entryList({QStringLiteral("*.xml")}, QDir::Files)
+             .isEmpty()) {
+        runTool(QStringLiteral("update-mime-database"), {mime});
+        return;
+    }
+    for (const char *name : MIME_DATABASE_FILES)
+        QFile::remove(mime + u'/' + QString::fromLatin1(name));
+    QFile::remove(mime + u'/' + MIME_TYPE + QStringLiteral(".xml"));
+    QDir().rmdir(mime + QStringLiteral("/application"));
+    QDir().rmdir(mime + QStringLiteral("/packages"));
+    QDir().rmdir(mime);
+}
+
+void DesktopIntegration::cleanDesktopDatabase()
+{
+    const QString folder = applicationsFolder();
+    if (!QFileInfo(folder).isDir())
+        return;
+    // The cache also lists the entries in subfolders.
+    QDirIterator entries(folder, {QStringLiteral("*.desktop")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+    if (!entries.hasNext())
+        QFile::remove(folder + QStringLiteral("/mimeinfo.cache"));
+    else
+        runTool(QStringLiteral("update-desktop-database"), {QStringLiteral("-q"), folder});
+}
+
+// An icon cache that does not list the files on disk hides them, so one is
+// refreshed when it is there; none is created (the theme works without).
+void DesktopIntegration::refreshIconCache()
+{
+    const QString hicolor = m_paths.dataHome + QStringLiteral("/icons/hicolor");
+    if (!QFileInfo::exists(hicolor + QStringLiteral("/icon-theme.cache")))
+        return;
+    const QStringList arguments{QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("-f"),
+                                hicolor};
+    if (!QStandardPaths::findExecutable(QStringLiteral("gtk-update-icon-cache")).isEmpty())
+        runTool(QStringLiteral("gtk-update-icon-cache"), arguments);
+    else
+        runTool(QStringLiteral("gtk4-update-icon-cache"), arguments);
+}
