@@ -1,7 +1,10 @@
 #include "taking/ImageFiles.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -58,12 +61,14 @@ TEST_F(ImageFiles, ThenLooksBesideTheQuiz)
 {
     touch(m_quizFolder.filePath(QStringLiteral("dog.bmp")));
     QString found;
-    EXPECT_TRUE(LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
+    EXPECT_TRUE(
+        LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
     EXPECT_EQ(found, m_quizFolder.filePath(QStringLiteral("dog.bmp")));
     EXPECT_TRUE(LocateImageFile(QStringLiteral("dog.bmp"), found, m_quizFolder.path()));
     // The current folder comes first.
     touch(QStringLiteral("dog.bmp"));
-    EXPECT_TRUE(LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
+    EXPECT_TRUE(
+        LocateImageFile(QStringLiteral("C:\\Quizzes\\dog.bmp"), found, m_quizFolder.path()));
     EXPECT_EQ(found, QStringLiteral("dog.bmp"));
 }
 
@@ -80,4 +85,100 @@ TEST_F(ImageFiles, MissingPicturesAreNotFound)
             << c.path;
         EXPECT_EQ(found, QStringLiteral("unchanged"));
     }
+}
+
+namespace {
+
+void put32(QByteArray &bytes, int offset, qint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char((quint32(value) >> (8 * i)) & 0xFF);
+}
+
+// A bitmap file header and info header declaring `width` × `height` at 24
+// bits, followed by only `dataBytes` bytes of pixels.
+QByteArray bitmapHeader(qint32 width, qint32 height, int dataBytes)
+{
+    QByteArray bytes(54 + dataBytes, '\x7f');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(bytes, 2, 54 + dataBytes);
+    put32(bytes, 6, 0);
+    put32(bytes, 10, 54);
+    put32(bytes, 14, 40);
+    put32(bytes, 18, width);
+    put32(bytes, 22, height);
+    bytes[26] = 1;
+    bytes[27] = 0;
+    bytes[28] = 24;
+    bytes[29] = 0;
+    for (int offset = 30; offset < 54; offset += 4)
+        put32(bytes, offset, 0);
+    return bytes;
+}
+
+QByteArray savedImage(const char *format, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format));
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(ImageFiles, LoadsBitmapsAtTheirOwnSize)
+{
+    const QString path = m_cwd.filePath(QStringLiteral("ok.bmp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(savedImage("BMP", QSize(120, 45)));
+    file.close();
+    EXPECT_EQ(LoadBitmapFile(path).size(), QSize(120, 45));
+}
+
+TEST_F(ImageFiles, BadPicturesLoadAsNothingQuickly)
+{
+    const QByteArray validBitmap = savedImage("BMP", QSize(100, 80));
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"text", QByteArray("just some words, not a picture\n")},
+        {"png named bmp", savedImage("PNG", QSize(10, 10))},
+        {"empty", QByteArray()},
+        {"header only", validBitmap.left(20)},
+        {"absurd size", bitmapHeader(60000, 60000, 16)},
+        {"absurd top-down size", bitmapHeader(60000, -60000, 16)},
+        {"one long row", bitmapHeader(1000000, 1, 16)},
+        {"zero size", bitmapHeader(0, 0, 16)},
+    };
+    for (const Case &c : cases) {
+        const QString path = m_cwd.filePath(QStringLiteral("bad.bmp"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_TRUE(LoadBitmapFile(path).isNull()) << c.name;
+        EXPECT_LT(timer.elapsed(), 2000) << c.name;
+    }
+    EXPECT_TRUE(LoadBitmapFile(m_cwd.filePath(QStringLiteral("missing.bmp"))).isNull());
+}
+
+TEST_F(ImageFiles, ATruncatedBitmapNeverGrowsBeyondItsHeader)
+{
+    const QByteArray validBitmap = savedImage("BMP", QSize(100, 80));
+    const QString path = m_cwd.filePath(QStringLiteral("cut.bmp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(validBitmap.left(validBitmap.size() / 2));
+    file.close();
+    const QImage image = LoadBitmapFile(path);
+    EXPECT_TRUE(image.isNull() || image.size() == QSize(100, 80));
 }
