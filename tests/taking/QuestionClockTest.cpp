@@ -121,28 +121,6 @@ TEST(QuestionClock, OneMinuteQuizRunsOutAtTheSixtyFirstTick)
     EXPECT_TRUE(clock.paused);
 }
 
-TEST(QuestionClock, APausedOrAnsweredQuestionGivesTheSecondBack)
-{
-    for (const bool answerShown : {false, true}) {
-        Quiz quiz;
-        quiz.overallTimeLimitOn = 1;
-        quiz.quizSecondsLeft = 100;
-        const auto qOwner = timedQuestion(10, 20, 5, 3);
-        const CQuestion &q = *qOwner;
-        QuestionClock clock;
-        clock.start(q, Reduction::NeedsTimeLimit);
-        second(quiz, clock, q);
-        (answerShown ? clock.answerShown : clock.paused) = true;
-        for (int t = 0; t < 10; ++t) {
-            const auto step = second(quiz, clock, q);
-            EXPECT_FALSE(step.worthChanged || step.quizLineChanged || step.questionLineChanged);
-        }
-        EXPECT_EQ(quiz.quizSecondsLeft, 99);
-        EXPECT_EQ(clock.questionSecondsLeft, 19);
-        EXPECT_EQ(clock.worth, 10);
-    }
-}
-
 TEST(QuestionClock, BothLimitsCanRunOutOnTheSameTick)
 {
     Quiz quiz;

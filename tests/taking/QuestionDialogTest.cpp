@@ -238,24 +238,6 @@ TEST_F(QuestionDialogTest, AChoiceIsRequiredWhileTheClocksRun)
     EXPECT_EQ(q->chosen, (std::array<std::int32_t, 5>{}));
 }
 
-TEST_F(QuestionDialogTest, ReductionNeedsATimeLimit)
-{
-    for (const int timeLimit : {0, 60}) {
-        auto q = makeQuestion("Pick", {"a", "b"}, {0}, 10);
-        q->timeLimit = timeLimit;
-        q->reduceEvery = 5;
-        q->reduceBy = 3;
-        show(*q);
-        tickScreen(quiz, dialog, 5);
-        EXPECT_EQ(dialog.worth(), timeLimit ? 7 : 10);
-        EXPECT_EQ(text("worthLabel"), timeLimit
-                                          ? QStringLiteral("This question is worth 7 points.")
-                                          : QStringLiteral("This question is worth 10 points."));
-        submit();
-        EXPECT_EQ(q->earnedPoints, timeLimit ? 7 : 10);
-    }
-}
-
 TEST_F(QuestionDialogTest, QuestionTimeOutWithAndWithoutReview)
 {
     for (const bool review : {false, true}) {

@@ -45,17 +45,6 @@ protected:
 
 } // namespace
 
-TEST_F(QuestionTextBoxTest, IsReadOnlyButSelectable)
-{
-    box->setFocus();
-    select(0, 4);
-    QTest::keyClicks(box, QStringLiteral("xyz"));
-    EXPECT_EQ(box->toPlainText(),
-              QStringLiteral("What is the largest planet of the Solar System?"));
-    QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(box->textCursor().selectedText(), QStringLiteral("What "));
-}
-
 TEST_F(QuestionTextBoxTest, NothingCanBeCopied)
 {
     QApplication::clipboard()->setText(QStringLiteral("before"));
