@@ -5,6 +5,7 @@
 #include "ScriptedPrompts.h"
 #include "model/Quiz.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,6 +59,7 @@ TEST_F(FlashCardDialogTest, OpensAskingForTheAnswer)
     EXPECT_TRUE(button("showAnswerButton")->isVisible());
     EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit *>("typedAnswerEdit"));
     EXPECT_EQ(text("answerDisplayLabel"), QString());
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/%1.html").arg(dialog.helpTopic())));
     // The first card never shows a score; later ones show the run's.
     EXPECT_EQ(text("scoreLabel"), QStringLiteral("Score so far: none."));
     prompts.answer(IDYES);

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +107,7 @@ TEST_F(QuestionDialogTest, OpensWithTheFirstRadioButtonSelected)
     EXPECT_EQ(dialog.findChild<QuestionTextBox *>("questionTextBox")->toPlainText(),
               QStringLiteral("Which?"));
     EXPECT_EQ(q->presented, 1);
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/%1.html").arg(dialog.helpTopic())));
 
     // Submitting without touching anything evaluates slot A.
     submit();
