@@ -238,6 +238,21 @@ TEST_F(QuestionDialogTest, AChoiceIsRequiredWhileTheClocksRun)
     EXPECT_EQ(text("questionTimeLabel"), QStringLiteral("Time left for this question: 27 seconds"));
     EXPECT_EQ(text("quizTimeLabel"), QStringLiteral("Time left for this quiz: 01:57"));
     EXPECT_EQ(q->chosen, (std::array<std::int32_t, 5>{}));
+
+    // The question's time runs out while the box is open: its notice waits
+    // until the box is closed, and never opens on top of it.
+    quiz.reviewAnswers = 0;
+    prompts.answer(IDOK, [&](const auto &) {
+        tickScreen(quiz, dialog, 27);
+        EXPECT_EQ(prompts.calls().size(), 2u);
+    });
+    prompts.answer(IDOK);
+    submit();
+    deliverPosted();
+    EXPECT_EQ(prompts.messages().back(),
+              QStringLiteral("Time limit for this question has expired."));
+    EXPECT_EQ(prompts.messages().size(), 3u);
+    EXPECT_EQ(dialog.result(), 1);
 }
 
 TEST_F(QuestionDialogTest, QuestionTimeOutWithAndWithoutReview)
