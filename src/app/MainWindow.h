@@ -74,8 +74,8 @@ private:
     Prompts &m_prompts;
     const StartOptions m_start;
     bool m_editEnabled = false;
-    // The quiz clock: precise, since a coarse timer may run several per cent
-    // slow or fast, and the taker's time limits must be fair.
+    // The quiz clock: precise, since a coarse timer may fire up to 5% early
+    // or late, and the taker's time limits must be fair.
     QTimer *const m_clock;
     QuizRunner *m_runner = nullptr; // the run in progress, if any
 };
