@@ -3,6 +3,10 @@
 
 #include "app/AboutDialog.h"
 #include "model/Quiz.h"
+#include "taking/DialogScreen.h"
+#include "taking/FlashCardDialog.h"
+#include "taking/QuestionDialog.h"
+#include "taking/QuizRunner.h"
 #include "ui/FontConversion.h"
 #include "ui/HelpWindow.h"
 #include "ui/Icons.h"
@@ -12,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -25,6 +30,7 @@ MainWindow::MainWindow(Quiz &quiz, Prompts &prompts, StartOptions start, QWidget
     , m_quiz(quiz)
     , m_prompts(prompts)
     , m_start(std::move(start))
+    , m_clock(new QTimer(this))
 {
     ui->setupUi(this);
     setHelpTopic(QStringLiteral("main-window"));
@@ -39,6 +45,10 @@ MainWindow::MainWindow(Quiz &quiz, Prompts &prompts, StartOptions start, QWidget
     connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(ui->exitButton, &QPushButton::clicked, this, &MainWindow::accept);
     connect(ui->helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+
+    m_clock->setTimerType(Qt::PreciseTimer);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &MainWindow::clockTick);
 
     RefreshCaption();
     // Until a custom font is chosen, the quiz's font is the window's own.
@@ -139,7 +149,30 @@ void MainWindow::showAbout()
 
 void MainWindow::RunQuiz()
 {
-    // Built with the quiz screens.
+    if (m_runner)
+        return;
+    QuizRunner::Hooks hooks;
+    hooks.makeScreen = [this](bool flashCards) -> std::unique_ptr<QuizScreen> {
+        if (flashCards)
+            return std::make_unique<DialogScreen<FlashCardDialog>>(m_quiz, m_prompts);
+        return std::make_unique<DialogScreen<QuestionDialog>>(m_quiz, m_prompts);
+    };
+    hooks.startClock = [this] {
+        m_clock->start();
+        return m_clock->isActive();
+    };
+    hooks.stopClock = [this] { m_clock->stop(); };
+    hooks.offerLogEntry = [this] { OfferLogEntry(); };
+    QuizRunner runner(m_quiz, m_prompts, this, std::move(hooks));
+    m_runner = &runner;
+    runner.run();
+    m_runner = nullptr;
+}
+
+void MainWindow::clockTick()
+{
+    if (m_runner)
+        m_runner->tick();
 }
 
 void MainWindow::OfferLogEntry()

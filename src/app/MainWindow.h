@@ -7,7 +7,9 @@
 #include <memory>
 
 class Prompts;
+class QTimer;
 class Quiz;
+class QuizRunner;
 namespace Ui {
 class MainWindow;
 }
@@ -37,6 +39,8 @@ public:
     bool LoadQuizFile(const QString &path);
     // Takes the current quiz once, from the first question to the report.
     void RunQuiz();
+    // One second of the quiz clock; the clock's timer calls it, tests may too.
+    void clockTick();
     // The end-of-quiz step that records the result in the quiz's log.
     void OfferLogEntry();
 
@@ -70,4 +74,8 @@ private:
     Prompts &m_prompts;
     const StartOptions m_start;
     bool m_editEnabled = false;
+    // The quiz clock: precise, since a coarse timer may fire up to 5% early
+    // or late, and the taker's time limits must be fair.
+    QTimer *const m_clock;
+    QuizRunner *m_runner = nullptr; // the run in progress, if any
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 // Finds a question's picture. A quiz made on another computer names its
@@ -14,3 +15,9 @@ bool LocateImageFile(const QString &path, QString &found, const QString &quizFol
 
 // The folder of the quiz file at `quizPath` (a path as the quiz keeps it).
 [[nodiscard]] QString quizFolderOf(const QString &quizPath);
+
+// Loads a bitmap (.bmp) file at its own size. A null image when the file is
+// not a bitmap, is damaged, or declares a size beyond what a question
+// screen could show (a damaged header may claim 60000 × 60000 pixels in a
+// file of a few bytes); nothing is allocated for such a file.
+[[nodiscard]] QImage LoadBitmapFile(const QString &path);

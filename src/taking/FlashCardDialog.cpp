@@ -1,0 +1,262 @@
+#include "taking/FlashCardDialog.h"
+#include "ui_FlashCardDialog.h"
+
+#include "model/Quiz.h"
+#include "taking/QuestionScreen.h"
+#include "taking/QuizTexts.h"
+#include "taking/ScreenLayout.h"
+#include "ui/CodePage.h"
+#include "ui/DialogUnits.h"
+#include "ui/Prompts.h"
+#include "ui/QuizEvents.h"
+
+namespace {
+
+const QString BRAINLOFT = QStringLiteral("Brainloft");
+
+} // namespace
+
+FlashCardDialog::FlashCardDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
+    : ModalDialog(parent)
+    , ui(std::make_unique<Ui::FlashCardDialog>())
+    , m_quiz(quiz)
+{
+    ui->setupUi(this);
+    m_screen = std::make_unique<QuestionScreen>(*this, quiz, prompts, *ui->pictureBox,
+                                                *ui->questionTextBox);
+    setHelpTopic(QStringLiteral("flash-card-screen"));
+    // A maximize box; the window may also be sized, since that is how
+    // window managers allow maximizing, but not below its normal size.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    ui->rightButton->hide();
+    ui->wrongButton->hide();
+
+    connect(ui->showAnswerButton, &QPushButton::clicked, this, &FlashCardDialog::showAnswer);
+    connect(ui->rightButton, &QPushButton::clicked, this, &FlashCardDialog::judgeRight);
+    connect(ui->wrongButton, &QPushButton::clicked, this, &FlashCardDialog::judgeWrong);
+    connect(ui->abortButton, &QPushButton::clicked, this, &FlashCardDialog::reject);
+
+    const QSize normal = FlashCardScreenSize(DialogUnits(font()));
+    setMinimumSize(normal);
+    resize(normal);
+    layoutControls();
+}
+
+FlashCardDialog::~FlashCardDialog() = default;
+
+bool FlashCardDialog::isQuestionOpen() const
+{
+    return m_screen->isOpen();
+}
+
+bool FlashCardDialog::answerShown() const
+{
+    return m_screen->clock.answerShown;
+}
+
+bool FlashCardDialog::paused() const
+{
+    return m_screen->clock.paused;
+}
+
+int FlashCardDialog::worth() const
+{
+    return m_screen->clock.worth;
+}
+
+int FlashCardDialog::exec()
+{
+    if (!beginQuestion())
+        return Cancel;
+    return ModalDialog::exec();
+}
+
+void FlashCardDialog::open()
+{
+    if (!beginQuestion()) {
+        setResult(Cancel);
+        return;
+    }
+    ModalDialog::open();
+}
+
+void FlashCardDialog::done(int result)
+{
+    if (m_screen->isOpen())
+        m_screen->end();
+    ModalDialog::done(result);
+}
+
+bool FlashCardDialog::beginQuestion()
+{
+    if (!question)
+        return false;
+    CQuestion &q = *question;
+    QuestionClock &clock = m_screen->clock;
+
+    m_screen->begin();
+    clock.start(q, QuestionClock::Reduction::Always);
+
+    ui->typedAnswerEdit->clear();
+    ui->answerDisplayLabel->clear();
+    ui->showAnswerButton->show();
+    ui->rightButton->hide();
+    ui->wrongButton->hide();
+    ui->abortButton->setText(previewMode ? QStringLiteral("End Preview")
+                                         : QStringLiteral("&Abort quiz"));
+    m_screen->applyQuestionFont(q, {ui->questionTextBox, ui->answerDisplayLabel});
+
+    ui->worthLabel->setText(WorthLine(clock.worth));
+    ui->scoreLabel->setText(
+        ScoreLine(m_quiz.earnedPoints, m_quiz.possiblePoints, previewMode || questionNumber == 1));
+    ui->quizTimeLabel->setVisible(m_quiz.overallTimeLimitOn != 0);
+    if (m_quiz.overallTimeLimitOn)
+        ui->quizTimeLabel->setText(FormatQuizTimeLeft(m_quiz.quizSecondsLeft));
+
+    m_screen->showQuestion(q);
+    if (!m_screen->isOpen())
+        return false;
+
+    ui->questionTimeLabel->setVisible(clock.questionSecondsLeft != 0);
+    ui->questionTimeLabel->setText(QuestionTimeLine(clock.questionSecondsLeft));
+
+    setWindowState(maximized ? windowState() | Qt::WindowMaximized
+                             : windowState() & ~Qt::WindowMaximized);
+    layoutControls();
+    q.presented = 1;
+    ui->typedAnswerEdit->setFocus();
+    return true;
+}
+
+void FlashCardDialog::showAnswer()
+{
+    if (!isQuestionOpen())
+        return;
+    m_screen->clock.answerShown = true; // the worth stays as it is now
+    ui->answerDisplayLabel->setText(CodePage::toUnicode(question->answers[0]));
+    ui->showAnswerButton->hide();
+    if (previewMode) {
+        ui->abortButton->setFocus();
+        return;
+    }
+    ui->rightButton->show();
+    ui->wrongButton->show();
+    // With the focus Right takes Enter; it is not made the window's default,
+    // so Enter typed into the answer box never judges the card.
+    ui->rightButton->setFocus();
+}
+
+void FlashCardDialog::judgeRight()
+{
+    if (!isQuestionOpen() || !m_screen->clock.answerShown)
+        return;
+    const int worth = m_screen->clock.worth;
+    m_quiz.earnedPoints += worth;
+    question->earnedPoints = worth;
+    done(Ok);
+}
+
+void FlashCardDialog::judgeWrong()
+{
+    if (!isQuestionOpen() || !m_screen->clock.answerShown)
+        return;
+    question->earnedPoints = 0;
+    done(Ok);
+}
+
+void FlashCardDialog::onCancel()
+{
+    if (!isQuestionOpen())
+        return;
+    if (previewMode) {
+        done(Cancel);
+        return;
+    }
+    QuestionClock &clock = m_screen->clock;
+    const bool wasPaused = clock.paused;
+    clock.paused = true;
+    const int answer =
+        m_screen->showBox(QStringLiteral("Are you sure you want to abort this quiz?"), BRAINLOFT,
+                          MB_ICONQUESTION | MB_YESNO);
+    if (!isQuestionOpen())
+        return;
+    if (answer == IDYES)
+        done(Cancel);
+    else
+        clock.paused = wasPaused;
+}
+
+void FlashCardDialog::customEvent(QEvent *event)
+{
+    if (event->type() == QuizTickEvent) {
+        if (m_screen->takeTick())
+            tick();
+        return;
+    }
+    if (event->type() == QuizTimeoutEvent) {
+        if (m_screen->takeTimeout(*event))
+            timeout();
+        return;
+    }
+    ModalDialog::customEvent(event);
+}
+
+void FlashCardDialog::tick()
+{
+    QuestionClock &clock = m_screen->clock;
+    const QuestionClock::Step step = clock.tick(m_quiz, *question);
+    if (step.worthChanged)
+        ui->worthLabel->setText(WorthLine(clock.worth));
+    if (step.quizRanOut) {
+        // No notice here: the runner's "Time Expired!" report follows.
+        done(Cancel);
+        return;
+    }
+    if (step.quizLineChanged && m_quiz.overallTimeLimitOn)
+        ui->quizTimeLabel->setText(FormatQuizTimeLeft(m_quiz.quizSecondsLeft));
+    if (step.questionLineChanged)
+        ui->questionTimeLabel->setText(QuestionTimeLine(clock.questionSecondsLeft));
+    if (step.questionRanOut)
+        m_screen->postTimeout(false);
+}
+
+void FlashCardDialog::timeout()
+{
+    m_screen->showTimeExpired(false);
+    if (isQuestionOpen())
+        done(Ok); // the card earns nothing
+}
+
+void FlashCardDialog::resizeEvent(QResizeEvent *event)
+{
+    ModalDialog::resizeEvent(event);
+    if (isVisible())
+        maximized = isMaximized();
+    layoutControls();
+}
+
+void FlashCardDialog::changeEvent(QEvent *event)
+{
+    ModalDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        maximized = isMaximized();
+}
+
+void FlashCardDialog::layoutControls()
+{
+    const FlashCardScreenLayout layout = LayoutFlashCardScreen(size(), DialogUnits(font()));
+    ui->showAnswerButton->setGeometry(layout.showAnswerButton);
+    ui->rightButton->setGeometry(layout.rightButton);
+    ui->wrongButton->setGeometry(layout.wrongButton);
+    ui->abortButton->setGeometry(layout.abortButton);
+    ui->statusGroupBox->setGeometry(layout.statusGroup);
+    ui->worthLabel->setGeometry(layout.worthLine);
+    ui->questionTimeLabel->setGeometry(layout.questionTimeLine);
+    ui->scoreLabel->setGeometry(layout.scoreLine);
+    ui->quizTimeLabel->setGeometry(layout.quizTimeLine);
+    ui->answerDisplayLabel->setGeometry(layout.answerDisplay);
+    ui->typedAnswerEdit->setGeometry(layout.typedAnswer);
+    ui->typedAnswerLabel->setGeometry(layout.typedAnswerLabel);
+    m_screen->layoutArea(layout.typedAnswerLabel);
+}

@@ -1,0 +1,425 @@
+#include "taking/QuestionDialog.h"
+#include "ui_QuestionDialog.h"
+
+#include "model/Quiz.h"
+#include "taking/QuestionScreen.h"
+#include "taking/QuizRandom.h"
+#include "taking/QuizTexts.h"
+#include "taking/ScreenLayout.h"
+#include "ui/CodePage.h"
+#include "ui/DialogUnits.h"
+#include "ui/Prompts.h"
+#include "ui/QuizEvents.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <numeric>
+#include <vector>
+
+namespace {
+
+const QString BRAINLOFT = QStringLiteral("Brainloft");
+
+// An answer as a button caption: "&B. text", the author's own ampersands
+// kept as text rather than taken for mnemonics.
+QString answerCaption(int slot, const std::string &answer)
+{
+    QString text = CodePage::toUnicode(answer);
+    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1. %2").arg(QChar(u'A' + slot), text);
+}
+
+} // namespace
+
+QuestionDialog::QuestionDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
+    : ModalDialog(parent)
+    , ui(std::make_unique<Ui::QuestionDialog>())
+    , m_quiz(quiz)
+{
+    ui->setupUi(this);
+    m_screen = std::make_unique<QuestionScreen>(*this, quiz, prompts, *ui->pictureBox,
+                                                *ui->questionTextBox);
+    setHelpTopic(QStringLiteral("question-screen"));
+    // A maximize box; the window may also be sized, since that is how
+    // window managers allow maximizing, but not below its normal size.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+
+    m_checkBoxes = {ui->answerCheckBoxA, ui->answerCheckBoxB, ui->answerCheckBoxC,
+                    ui->answerCheckBoxD, ui->answerCheckBoxE};
+    m_radioButtons = {ui->answerRadioButtonA, ui->answerRadioButtonB, ui->answerRadioButtonC,
+                      ui->answerRadioButtonD, ui->answerRadioButtonE};
+    for (int slot = 0; slot < 5; ++slot) {
+        connect(m_checkBoxes[slot], &QAbstractButton::clicked, this,
+                &QuestionDialog::answerClicked);
+        connect(m_radioButtons[slot], &QAbstractButton::clicked, this,
+                &QuestionDialog::answerClicked);
+    }
+    connect(ui->submitButton, &QPushButton::clicked, this, &QuestionDialog::accept);
+    connect(ui->quitButton, &QPushButton::clicked, this, &QuestionDialog::reject);
+
+    const QSize normal = QuestionScreenSize(DialogUnits(font()));
+    setMinimumSize(normal);
+    resize(normal);
+    layoutControls();
+}
+
+QuestionDialog::~QuestionDialog() = default;
+
+bool QuestionDialog::isQuestionOpen() const
+{
+    return m_screen->isOpen();
+}
+
+bool QuestionDialog::answerShown() const
+{
+    return m_screen->clock.answerShown;
+}
+
+bool QuestionDialog::paused() const
+{
+    return m_screen->clock.paused;
+}
+
+int QuestionDialog::worth() const
+{
+    return m_screen->clock.worth;
+}
+
+int QuestionDialog::exec()
+{
+    if (!beginQuestion())
+        return Cancel;
+    return ModalDialog::exec();
+}
+
+void QuestionDialog::open()
+{
+    if (!beginQuestion()) {
+        setResult(Cancel);
+        return;
+    }
+    ModalDialog::open();
+}
+
+void QuestionDialog::done(int result)
+{
+    if (m_screen->isOpen()) {
+        m_screen->end();
+        m_framed = {};
+    }
+    ModalDialog::done(result);
+}
+
+void QuestionDialog::finish(int result)
+{
+    done(result);
+}
+
+bool QuestionDialog::beginQuestion()
+{
+    if (!question)
+        return false;
+    CQuestion &q = *question;
+    QuestionClock &clock = m_screen->clock;
+
+    m_screen->begin();
+    setWindowTitle(QStringLiteral("Question %1").arg(questionNumber));
+    m_framed = {};
+    m_answerOrder.fill(-1);
+    clock.start(q, QuestionClock::Reduction::NeedsTimeLimit);
+
+    ui->submitButton->setVisible(!previewMode);
+    ui->submitButton->setText(QStringLiteral("&Submit answer(s)"));
+    ui->quitButton->setText(previewMode ? QStringLiteral("End Preview")
+                                        : QStringLiteral("&Quit (abort this quiz)"));
+    m_screen->applyQuestionFont(q, {ui->questionTextBox});
+
+    // The answers that are there, by stored index. The editor stores them
+    // without gaps; should a file have one, the slots still show exactly
+    // the answers that have text.
+    m_radioStyle = !q.multipleCorrect;
+    std::vector<int> stored;
+    for (int i = 0; i < 5; ++i) {
+        if (!q.answers[i].empty())
+            stored.push_back(i);
+    }
+    m_answerCount = static_cast<int>(stored.size());
+    std::array<int, 5> order{};
+    const std::span<int> used(order.data(), stored.size());
+    if (m_quiz.randomizeAnswers) {
+        if (!ShuffleIndices(used)) {
+            m_screen->showBox(QStringLiteral("Memory allocation error"), BRAINLOFT,
+                              MB_ICONINFORMATION);
+            m_screen->end();
+            return false;
+        }
+    } else {
+        std::iota(used.begin(), used.end(), 0);
+    }
+    for (int slot = 0; slot < m_answerCount; ++slot)
+        m_answerOrder[slot] = stored[order[slot]];
+
+    ui->worthLabel->setText(WorthLine(clock.worth));
+    ui->scoreLabel->setText(ScoreLine(m_quiz.earnedPoints, m_quiz.possiblePoints, previewMode));
+    ui->quizTimeLabel->setVisible(m_quiz.overallTimeLimitOn != 0);
+    if (m_quiz.overallTimeLimitOn)
+        ui->quizTimeLabel->setText(FormatQuizTimeLeft(m_quiz.quizSecondsLeft));
+    ui->questionTimeLabel->setVisible(clock.questionSecondsLeft != 0);
+    ui->questionTimeLabel->setText(QuestionTimeLine(clock.questionSecondsLeft));
+
+    for (int slot = 0; slot < 5; ++slot) {
+        m_checkBoxes[slot]->setVisible(false);
+        m_radioButtons[slot]->setVisible(false);
+        if (m_answerOrder[slot] < 0)
+            continue;
+        QAbstractButton *button = answerButton(slot);
+        button->setText(answerCaption(slot, q.answers[m_answerOrder[slot]]));
+        button->setEnabled(true);
+        button->setVisible(true);
+    }
+    m_buttonState = {};
+
+    m_screen->showQuestion(q);
+    if (!m_screen->isOpen())
+        return false;
+    if (m_radioStyle)
+        m_buttonState[0] = 1;
+    writeButtons();
+
+    setWindowState(maximized ? windowState() | Qt::WindowMaximized
+                             : windowState() & ~Qt::WindowMaximized);
+    layoutControls();
+    q.presented = 1;
+    answerButton(0)->setFocus();
+    return true;
+}
+
+QAbstractButton *QuestionDialog::answerButton(int slot) const
+{
+    return m_radioStyle ? m_radioButtons[slot] : m_checkBoxes[slot];
+}
+
+void QuestionDialog::readButtons()
+{
+    for (int slot = 0; slot < 5; ++slot)
+        m_buttonState[slot] = answerButton(slot)->isChecked() ? 1 : 0;
+}
+
+void QuestionDialog::writeButtons()
+{
+    for (int slot = 0; slot < 5; ++slot) {
+        // Radio buttons refuse to be cleared while they form a group.
+        QAbstractButton *button = answerButton(slot);
+        button->setAutoExclusive(false);
+        button->setChecked(m_buttonState[slot] != 0);
+    }
+    if (m_radioStyle) {
+        for (QAbstractButton *radio : m_radioButtons)
+            radio->setAutoExclusive(true);
+    }
+}
+
+void QuestionDialog::answerClicked()
+{
+    // While the correct answer is on show the ticks cannot be changed.
+    if (m_screen->clock.answerShown)
+        writeButtons();
+    else
+        readButtons();
+}
+
+void QuestionDialog::onOk()
+{
+    if (!isQuestionOpen())
+        return;
+    CQuestion &q = *question;
+    if (previewMode) {
+        readButtons();
+        finish(Ok);
+        return;
+    }
+    if (m_screen->clock.answerShown) {
+        finish(m_quiz.overallTimeLimitOn && m_quiz.quizSecondsLeft < 0 ? Cancel : Ok);
+        return;
+    }
+    readButtons();
+    bool anyTicked = false;
+    for (int slot = 0; slot < m_answerCount; ++slot)
+        anyTicked = anyTicked || m_buttonState[slot] != 0;
+    if (!anyTicked) {
+        // The clocks keep running while this box is open.
+        m_screen->showBox(QStringLiteral("You must choose at least one answer!"), BRAINLOFT,
+                          MB_ICONINFORMATION);
+        return;
+    }
+
+    bool right = true;
+    for (int slot = 0; slot < m_answerCount; ++slot) {
+        const int index = m_answerOrder[slot];
+        q.chosen[index] = m_buttonState[slot];
+        if ((m_buttonState[slot] != 0) != (q.correct[index] != 0))
+            right = false;
+    }
+    if (right) {
+        const int worth = m_screen->clock.worth;
+        m_quiz.earnedPoints += worth;
+        q.earnedPoints = worth;
+        readButtons();
+        finish(Ok);
+    } else if (m_quiz.reviewAnswers) {
+        ShowCorrectAnswer(false);
+    } else {
+        finish(Ok);
+    }
+}
+
+void QuestionDialog::onCancel()
+{
+    if (!isQuestionOpen())
+        return;
+    if (previewMode) {
+        finish(Cancel);
+        return;
+    }
+    QuestionClock &clock = m_screen->clock;
+    const bool wasPaused = clock.paused;
+    clock.paused = true;
+    const int answer =
+        m_screen->showBox(QStringLiteral("Are you sure you want to abort this quiz?"), BRAINLOFT,
+                          MB_ICONQUESTION | MB_YESNO);
+    if (!isQuestionOpen())
+        return;
+    if (answer == IDYES)
+        finish(Cancel);
+    else
+        clock.paused = wasPaused;
+}
+
+void QuestionDialog::ShowCorrectAnswer(bool timeExpired)
+{
+    m_screen->clock.answerShown = true;
+    if (!timeExpired)
+        m_screen->showBox(
+            QStringLiteral("Your answer was incorrect.\nClick OK to see the correct answer."),
+            BRAINLOFT, MB_ICONINFORMATION);
+    if (!isQuestionOpen())
+        return;
+    for (int slot = 0; slot < 5; ++slot) {
+        const int index = m_answerOrder[slot];
+        m_framed[slot] = index >= 0 && question->correct[index] != 0;
+    }
+    update();
+    ui->submitButton->setText(QStringLiteral("&Next question"));
+    ui->submitButton->setFocus();
+    ui->worthLabel->setText(timeExpired ? QStringLiteral("Time expired!")
+                                        : QStringLiteral("Incorrect!"));
+    ui->scoreLabel->setText(QStringLiteral("Correct answer shown above."));
+}
+
+void QuestionDialog::customEvent(QEvent *event)
+{
+    if (event->type() == QuizTickEvent) {
+        if (m_screen->takeTick())
+            tick();
+        return;
+    }
+    if (event->type() == QuizTimeoutEvent) {
+        if (m_screen->takeTimeout(*event))
+            timeout(static_cast<QuizTimeout *>(event)->quizLimit);
+        return;
+    }
+    ModalDialog::customEvent(event);
+}
+
+void QuestionDialog::tick()
+{
+    QuestionClock &clock = m_screen->clock;
+    const QuestionClock::Step step = clock.tick(m_quiz, *question);
+    if (step.worthChanged)
+        ui->worthLabel->setText(WorthLine(clock.worth));
+    if (step.quizRanOut)
+        m_screen->postTimeout(true);
+    else if (step.quizLineChanged)
+        ui->quizTimeLabel->setText(FormatQuizTimeLeft(m_quiz.quizSecondsLeft));
+    if (step.questionLineChanged)
+        ui->questionTimeLabel->setText(QuestionTimeLine(clock.questionSecondsLeft));
+    if (step.questionRanOut)
+        m_screen->postTimeout(false);
+}
+
+void QuestionDialog::timeout(bool quizLimit)
+{
+    m_screen->showTimeExpired(quizLimit);
+    if (!isQuestionOpen())
+        return;
+    if (m_quiz.reviewAnswers)
+        ShowCorrectAnswer(true);
+    else
+        finish(quizLimit ? Cancel : Ok);
+}
+
+void QuestionDialog::keyPressEvent(QKeyEvent *event)
+{
+    // A preview has no Submit button, yet Enter still ends it (result 1),
+    // unless a push button has the focus and takes Enter itself.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (previewMode && enter && !qobject_cast<QPushButton *>(focusWidget())) {
+        event->accept();
+        onOk();
+        return;
+    }
+    ModalDialog::keyPressEvent(event);
+}
+
+void QuestionDialog::resizeEvent(QResizeEvent *event)
+{
+    ModalDialog::resizeEvent(event);
+    if (isVisible())
+        maximized = isMaximized();
+    layoutControls();
+}
+
+void QuestionDialog::changeEvent(QEvent *event)
+{
+    ModalDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        maximized = isMaximized();
+}
+
+void QuestionDialog::layoutControls()
+{
+    const QuestionScreenLayout layout = LayoutQuestionScreen(size(), DialogUnits(font()));
+    ui->submitButton->setGeometry(layout.submitButton);
+    ui->quitButton->setGeometry(layout.quitButton);
+    ui->statusGroupBox->setGeometry(layout.statusGroup);
+    ui->worthLabel->setGeometry(layout.worthLine);
+    ui->questionTimeLabel->setGeometry(layout.questionTimeLine);
+    ui->scoreLabel->setGeometry(layout.scoreLine);
+    ui->quizTimeLabel->setGeometry(layout.quizTimeLine);
+    ui->answersGroupBox->setGeometry(layout.answersGroup);
+    for (int slot = 0; slot < 5; ++slot) {
+        m_checkBoxes[slot]->setGeometry(layout.answerButtons[slot]);
+        m_radioButtons[slot]->setGeometry(layout.answerButtons[slot]);
+    }
+    m_screen->layoutArea(layout.answersGroup);
+    update(); // the frames follow their buttons
+}
+
+void QuestionDialog::paintEvent(QPaintEvent *event)
+{
+    ModalDialog::paintEvent(event);
+    // The frames are part of the window's painting, so they stay until the
+    // question closes, whatever covers the window meanwhile.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.setBrush(Qt::NoBrush);
+    for (int slot = 0; slot < 5; ++slot) {
+        const QAbstractButton *button = answerButton(slot);
+        if (!m_framed[slot] || button->isHidden())
+            continue;
+        const QRect r = button->geometry();
+        painter.drawRect(QRect(r.x() - 1, r.y() - 1, r.width() + 1, r.height() + 1));
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/ModalDialog.h"
+
+#include <array>
+#include <memory>
+
+class CQuestion;
+class Prompts;
+class QAbstractButton;
+class QuestionScreen;
+class Quiz;
+namespace Ui {
+class QuestionDialog;
+}
+
+// The multiple-choice question screen. The quiz runner shows one object for
+// every question of a run; the question editor shows it in preview mode.
+// The caller sets questionNumber, question and previewMode, then exec()
+// returns 1 (question finished, go on) or 2 (stop the quiz).
+//
+// The answers may be shown in a shuffled order; the order is a mapping from
+// display slot to stored answer, and `correct`/`chosen` stay indexed by the
+// stored answer. A question earns its current worth only when the ticked
+// answers are exactly the correct ones.
+class QuestionDialog : public ModalDialog
+{
+    Q_OBJECT
+
+public:
+    QuestionDialog(Quiz &quiz, Prompts &prompts, QWidget *parent = nullptr);
+    ~QuestionDialog() override;
+
+    int exec() override;
+    void open() override;
+    void done(int result) override;
+
+    unsigned questionNumber = 0;
+    CQuestion *question = nullptr; // not owned
+    bool previewMode = false;
+    bool maximized = false; // carried from one showing to the next
+
+    // True from opening to closing: the screen takes clock ticks.
+    [[nodiscard]] bool isQuestionOpen() const;
+    // Display slot → stored answer index; -1 for a slot not used.
+    [[nodiscard]] const std::array<int, 5> &answerOrder() const { return m_answerOrder; }
+    // The review state: the correct answers are framed.
+    [[nodiscard]] bool answerShown() const;
+    [[nodiscard]] bool paused() const;
+    [[nodiscard]] int worth() const;
+    // The display slots framed as correct (painted with the window).
+    [[nodiscard]] const std::array<bool, 5> &framedSlots() const { return m_framed; }
+
+protected:
+    void onOk() override;     // Submit, Next question, or Enter in a preview
+    void onCancel() override; // Quit, Escape and the close box: abort
+    void customEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool beginQuestion();
+    void finish(int result);
+    void tick();
+    void timeout(bool quizLimit);
+    void ShowCorrectAnswer(bool timeExpired);
+    void answerClicked();
+    void readButtons();
+    void writeButtons();
+    [[nodiscard]] QAbstractButton *answerButton(int slot) const;
+    void layoutControls();
+
+    std::unique_ptr<Ui::QuestionDialog> ui;
+    Quiz &m_quiz;
+    std::unique_ptr<QuestionScreen> m_screen;
+    std::array<QAbstractButton *, 5> m_checkBoxes{};
+    std::array<QAbstractButton *, 5> m_radioButtons{};
+    bool m_radioStyle = false;
+    std::array<int, 5> m_buttonState{};
+    std::array<int, 5> m_answerOrder{-1, -1, -1, -1, -1};
+    int m_answerCount = 0;
+    std::array<bool, 5> m_framed{};
+};

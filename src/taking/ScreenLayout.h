@@ -1,0 +1,49 @@
+#pragma once
+
+// Where the controls of the two question screens go for a given client
+// size: placed from the bottom up, in dialog units of the window's font
+// converted to pixels, with a margin of 7. The question area above them is
+// laid out by LayoutQuestionArea.
+
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+class DialogUnits;
+
+struct QuestionScreenLayout
+{
+    QRect submitButton;
+    QRect quitButton;
+    QRect statusGroup;
+    QRect worthLine;
+    QRect questionTimeLine;
+    QRect scoreLine;
+    QRect quizTimeLine;
+    QRect answersGroup;
+    std::array<QRect, 5> answerButtons;
+};
+
+struct FlashCardScreenLayout
+{
+    QRect showAnswerButton;
+    QRect rightButton;
+    QRect wrongButton;
+    QRect abortButton;
+    QRect statusGroup;
+    QRect worthLine;
+    QRect questionTimeLine;
+    QRect scoreLine;
+    QRect quizTimeLine;
+    QRect answerDisplay;
+    QRect typedAnswer;
+    QRect typedAnswerLabel;
+};
+
+// The normal client sizes of the screens.
+[[nodiscard]] QSize QuestionScreenSize(const DialogUnits &units);
+[[nodiscard]] QSize FlashCardScreenSize(const DialogUnits &units);
+
+[[nodiscard]] QuestionScreenLayout LayoutQuestionScreen(QSize client, const DialogUnits &units);
+[[nodiscard]] FlashCardScreenLayout LayoutFlashCardScreen(QSize client, const DialogUnits &units);
