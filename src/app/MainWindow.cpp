@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "log/LogCommands.h"
 #include "model/Quiz.h"
 #include "ui/FontConversion.h"
 #include "ui/HelpWindow.h"
@@ -144,7 +145,7 @@ void MainWindow::RunQuiz()
 
 void MainWindow::OfferLogEntry()
 {
-    // Built with the results log.
+    ::OfferLogEntry(m_quiz, m_prompts, this);
 }
 
 int MainWindow::runPasswordDialog(int /*mode*/)
