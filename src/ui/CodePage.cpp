@@ -109,7 +109,8 @@ QString unrepresentable(const QString &text)
     for (const char32_t codePoint : codePoints) {
         const QString one = QString::fromUcs4(&codePoint, 1);
         QStringEncoder encoder(current().toLatin1().constData());
-        (void)encoder.encode(one);
+        // encode() is lazy: converting the result is what runs the encoder.
+        const QByteArray encoded = encoder.encode(one);
         if (encoder.hasError() && !bad.contains(one))
             bad += one;
     }
