@@ -137,15 +137,11 @@ bool readOnly(const std::string &path, const struct stat &info)
 int openLockedLog(const std::string &path, Clock::time_point deadline, off_t &size)
 {
     for (int attempt = 0; attempt < 8; ++attempt) {
-        struct stat opened
-        {
-        };
+        struct stat opened = {};
         const int fd = openFile(path, O_WRONLY | O_CREAT | O_APPEND, true, opened);
         if (fd < 0)
             return -1;
-        struct stat current
-        {
-        };
+        struct stat current = {};
         if (readOnly(path, opened) || !lockBefore(fd, LockKind::Exclusive, deadline) ||
             ::fstat(fd, &opened) != 0) {
             ::close(fd);
@@ -221,18 +217,14 @@ ExportResult ExportLogBlocks(ByteSource &log, ByteSink &out)
 ExportResult ExportLogFile(const std::string &logPath, const std::string &outputPath,
                            std::chrono::milliseconds lockWait)
 {
-    struct stat logInfo
-    {
-    };
+    struct stat logInfo = {};
     Descriptor log(openFile(logPath, O_RDONLY, true, logInfo));
     if (log.get() < 0 || !lockBefore(log.get(), LockKind::Shared, Clock::now() + lockWait))
         return ExportResult::InputOpenFailed;
 
     // Not truncated yet: first make sure the output is not the log itself,
     // which a path spelled differently, a link or a hard link could name.
-    struct stat outputInfo
-    {
-    };
+    struct stat outputInfo = {};
     Descriptor output(openFile(outputPath, O_WRONLY | O_CREAT, false, outputInfo));
     if (output.get() < 0)
         return ExportResult::OutputCreateFailed;
@@ -254,9 +246,7 @@ ExportResult ExportLogFile(const std::string &logPath, const std::string &output
 
 bool LogFileReadable(const std::string &path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     const int fd = openFile(path, O_RDONLY, true, info);
     if (fd < 0)
         return false;
@@ -268,15 +258,14 @@ DeleteResult DeleteLogFile(const std::string &path)
 {
     if (!LogFileReadable(path))
         return DeleteResult::Missing;
-    // Held for writing by a taker's append, it is in use; the lock also keeps
-    // an append from starting while the file goes.
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (::stat(path.c_str(), &info) != 0)
         return DeleteResult::Missing;
     if (readOnly(path, info))
         return DeleteResult::Refused;
+    // Held by a taker's append, the log is in use. Our lock keeps an append
+    // from starting while the file goes; one that waits for it notices that
+    // the log was deleted and starts a new one.
     Descriptor log(openFile(path, O_WRONLY, true, info));
     if (log.get() < 0 || !LockFile(log.get(), LockKind::Exclusive, false) ||
         ::unlink(path.c_str()) != 0)
