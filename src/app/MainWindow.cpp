@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "log/LogCommands.h"
 #include "model/Quiz.h"
 #include "taking/DialogScreen.h"
 #include "taking/FlashCardDialog.h"
@@ -177,7 +178,7 @@ void MainWindow::clockTick()
 
 void MainWindow::OfferLogEntry()
 {
-    // Built with the results log.
+    ::OfferLogEntry(m_quiz, m_prompts, this);
 }
 
 int MainWindow::runPasswordDialog(int /*mode*/)

@@ -1,0 +1,274 @@
+#include "ResultsLog.h"
+
+#include "LogEntry.h"
+
+#include "model/FileLock.h"
+#include "model/Quiz.h"
+#include "model/Scramble.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Closes the descriptor on every way out; closing also drops its lock.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    [[nodiscard]] int get() const { return m_fd; }
+    // Closes now and reports whether the close succeeded: on network file
+    // systems a late write error shows up here.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+// Opens without blocking, so that a FIFO or device under the log's name
+// cannot hang the program, then switches back to blocking I/O.
+int openFile(const std::string &path, int flags, bool regularOnly, struct stat &info)
+{
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &info) != 0 || (regularOnly && !S_ISREG(info.st_mode)) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Takes the lock, waiting at most until `deadline` while another holds it.
+// Polls with short sleeps rather than blocking in the kernel, so the wait is
+// bounded without signals.
+bool lockBefore(int fd, LockKind kind, Clock::time_point deadline)
+{
+    auto pause = std::chrono::milliseconds(2);
+    for (;;) {
+        if (LockFile(fd, kind, false))
+            return true;
+        if (errno != EAGAIN && errno != EACCES)
+            return false;
+        const auto now = Clock::now();
+        if (now >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
+}
+
+bool writeAll(int fd, const void *data, std::size_t n)
+{
+    const auto *p = static_cast<const std::uint8_t *>(data);
+    while (n > 0) {
+        const ssize_t written = ::write(fd, p, n);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        p += written;
+        n -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+class FdSink : public ByteSink
+{
+public:
+    explicit FdSink(int fd)
+        : m_fd(fd)
+    {}
+    bool write(const void *src, std::size_t n) override { return writeAll(m_fd, src, n); }
+
+private:
+    int m_fd;
+};
+
+// One block as it is stored: the length, then the scrambled text.
+std::vector<std::uint8_t> storedBlock(const std::string &text)
+{
+    VectorSink sink;
+    const std::vector<std::uint8_t> scrambled = ScrambleString(text);
+    WriteUInt32(sink, static_cast<std::uint32_t>(text.size()));
+    sink.write(scrambled.data(), scrambled.size());
+    return std::move(sink.bytes);
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A file without any write permission is treated as marked read-only, also
+// for a user whom the permissions would not stop.
+bool readOnly(const std::string &path, const struct stat &info)
+{
+    return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+// Opens the log for appending and locks it. Another program may delete or
+// replace the log while we wait for the lock; then the descriptor names a
+// file that is no longer the log, and the open starts again.
+int openLockedLog(const std::string &path, Clock::time_point deadline, off_t &size)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        struct stat opened = {};
+        const int fd = openFile(path, O_WRONLY | O_CREAT | O_APPEND, true, opened);
+        if (fd < 0)
+            return -1;
+        struct stat current = {};
+        if (readOnly(path, opened) || !lockBefore(fd, LockKind::Exclusive, deadline) ||
+            ::fstat(fd, &opened) != 0) {
+            ::close(fd);
+            return -1;
+        }
+        if (::stat(path.c_str(), &current) == 0 && sameFile(current, opened)) {
+            size = opened.st_size;
+            return fd;
+        }
+        ::close(fd);
+    }
+    return -1;
+}
+
+} // namespace
+
+bool RecordResult(const Quiz &quiz, std::string_view comment, std::chrono::milliseconds lockWait)
+{
+    if (quiz.logPathName.empty())
+        return false;
+    std::vector<std::vector<std::uint8_t>> blocks;
+    for (const std::string &text : LogEntryBlocks(quiz, comment)) {
+        // A block the export cannot read would hide this entry and every
+        // later one; only an oversized comment could cause it.
+        if (text.size() > LOG_BLOCK_BUFFER_SIZE)
+            return false;
+        blocks.push_back(storedBlock(text));
+    }
+
+    off_t end = 0;
+    Descriptor log(openLockedLog(quiz.logPathName, Clock::now() + lockWait, end));
+    if (log.get() < 0)
+        return false;
+    // Decided under the lock, so two first takers write one signature.
+    if (end == 0) {
+        if (!writeAll(log.get(), LOG_SIGNATURE, LOG_SIGNATURE_LENGTH)) {
+            (void)::ftruncate(log.get(), 0);
+            return false;
+        }
+        end = LOG_SIGNATURE_LENGTH;
+    }
+    for (const std::vector<std::uint8_t> &block : blocks) {
+        if (!writeAll(log.get(), block.data(), block.size())) {
+            // A partial block would make the rest of the log unreadable:
+            // cut back to the last complete one.
+            (void)::ftruncate(log.get(), end);
+            return false;
+        }
+        end += static_cast<off_t>(block.size());
+    }
+    return ::fsync(log.get()) == 0 && log.close();
+}
+
+ExportResult ExportLogBlocks(ByteSource &log, ByteSink &out)
+{
+    char signature[LOG_SIGNATURE_LENGTH];
+    if (!log.read(signature, sizeof signature) ||
+        std::memcmp(signature, LOG_SIGNATURE, LOG_SIGNATURE_LENGTH) != 0)
+        return ExportResult::Damaged;
+    std::array<std::uint8_t, LOG_BLOCK_BUFFER_SIZE> buffer;
+    while (log.remaining() > 0) {
+        std::uint32_t length = 0;
+        if (!ReadUInt32(log, length) || length > buffer.size() || length > log.remaining() ||
+            !log.read(buffer.data(), length))
+            return ExportResult::Damaged;
+        ScrambleInPlace(buffer.data(), length);
+        if (!out.write(buffer.data(), length))
+            return ExportResult::WriteFailed;
+    }
+    return ExportResult::Ok;
+}
+
+ExportResult ExportLogFile(const std::string &logPath, const std::string &outputPath,
+                           std::chrono::milliseconds lockWait)
+{
+    struct stat logInfo = {};
+    Descriptor log(openFile(logPath, O_RDONLY, true, logInfo));
+    if (log.get() < 0 || !lockBefore(log.get(), LockKind::Shared, Clock::now() + lockWait))
+        return ExportResult::InputOpenFailed;
+
+    // Not truncated yet: first make sure the output is not the log itself,
+    // which a path spelled differently, a link or a hard link could name.
+    struct stat outputInfo = {};
+    Descriptor output(openFile(outputPath, O_WRONLY | O_CREAT, false, outputInfo));
+    if (output.get() < 0)
+        return ExportResult::OutputCreateFailed;
+    if (sameFile(outputInfo, logInfo))
+        return ExportResult::SameFile;
+    if (S_ISREG(outputInfo.st_mode) &&
+        (!LockFile(output.get(), LockKind::Exclusive, false) || ::ftruncate(output.get(), 0) != 0))
+        return ExportResult::OutputCreateFailed;
+
+    FdSource source(log.get());
+    if (!source.valid())
+        return ExportResult::InputOpenFailed;
+    FdSink sink(output.get());
+    const ExportResult result = ExportLogBlocks(source, sink);
+    if (!output.close() && result == ExportResult::Ok)
+        return ExportResult::WriteFailed;
+    return result;
+}
+
+bool LogFileReadable(const std::string &path)
+{
+    struct stat info = {};
+    const int fd = openFile(path, O_RDONLY, true, info);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+DeleteResult DeleteLogFile(const std::string &path)
+{
+    if (!LogFileReadable(path))
+        return DeleteResult::Missing;
+    struct stat info = {};
+    if (::stat(path.c_str(), &info) != 0)
+        return DeleteResult::Missing;
+    if (readOnly(path, info))
+        return DeleteResult::Refused;
+    // Held by a taker's append, the log is in use. Our lock keeps an append
+    // from starting while the file goes; one that waits for it notices that
+    // the log was deleted and starts a new one.
+    Descriptor log(openFile(path, O_WRONLY, true, info));
+    if (log.get() < 0 || !LockFile(log.get(), LockKind::Exclusive, false) ||
+        ::unlink(path.c_str()) != 0)
+        return DeleteResult::Refused;
+    return DeleteResult::Deleted;
+}
