@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "editor/PasswordDialog.h"
 #include "model/Quiz.h"
 #include "ui/FontConversion.h"
 #include "ui/HelpWindow.h"
@@ -147,9 +148,10 @@ void MainWindow::OfferLogEntry()
     // Built with the results log.
 }
 
-int MainWindow::runPasswordDialog(int /*mode*/)
+int MainWindow::runPasswordDialog(int mode)
 {
-    return Cancel; // until the password dialog exists
+    PasswordDialog dialog(m_quiz, m_prompts, mode, &m_wrongPasswords, this);
+    return dialog.exec();
 }
 
 int MainWindow::runParametersDialog(bool /*allowTypeChange*/)

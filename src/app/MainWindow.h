@@ -70,4 +70,6 @@ private:
     Prompts &m_prompts;
     const StartOptions m_start;
     bool m_editEnabled = false;
+    // Wrong passwords entered to edit a quiz since the program started.
+    unsigned m_wrongPasswords = 0;
 };
