@@ -59,11 +59,15 @@ bool CompactAnswerList(std::array<QString, 5> &answers, std::array<bool, 5> &cor
 
 QString UnstorableCharacters(const QString &text)
 {
-    const QString characters = CodePage::unrepresentable(text);
+    // Character by character, so that each one is named once.
     QStringList names;
-    for (const char32_t c : characters.toUcs4()) {
-        const QString code = QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    QList<char32_t> seen;
+    for (const char32_t c : text.toUcs4()) {
         const QString shown = QString::fromUcs4(&c, 1);
+        if (seen.contains(c) || CodePage::fromUnicode(shown))
+            continue;
+        seen.append(c);
+        const QString code = QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
         // Invisible and control characters are named by their code alone.
         const bool visible = QChar::isPrint(c) && !QChar::isSpace(c);
         names << (visible ? QStringLiteral("\"%1\" (%2)").arg(shown, code) : code);
