@@ -584,3 +584,33 @@ TEST_F(QuestionEditorTest, PreviewShowsTheQuestionAsOkWouldStoreIt)
     EXPECT_EQ(edit(*editor, "questionEdit")->text(), QStringLiteral("Preview me"));
     EXPECT_TRUE(box(*editor, "correctCheckBoxB")->isChecked());
 }
+
+TEST_F(QuestionEditorTest, ChangingOnlyTheFontMarksTheQuizModified)
+{
+    auto question = makeQuestion("Q", {"a", "b"}, {0});
+    const LogFont before = logFontFromFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    question->SetCustomFont(&before);
+    auto editor = open(Mode::Edit, question.get());
+    const QFont after(QStringLiteral("DejaVu Serif"), 16);
+    prompts.answerFont(after);
+    button(*editor, "changeFontButton")->click();
+    pressOk(*editor);
+    EXPECT_TRUE(quiz.modified);
+    EXPECT_EQ(*question->font, logFontFromFont(after));
+}
+
+TEST_F(QuestionEditorTest, APicturePathTheQuizFileCannotHoldIsRefused)
+{
+    auto question = makeQuestion("Q", {"a", "b"}, {0});
+    auto editor = open(Mode::Edit, question.get());
+    box(*editor, "imageCheckBox")->click();
+    edit(*editor, "imageFileEdit")->setText(QStringLiteral("/pictures/Łąka.bmp"));
+    prompts.answer(IDOK);
+    pressOk(*editor);
+    EXPECT_EQ(lastMessage(prompts).text,
+              QStringLiteral("The image file path contains characters that a quiz file cannot "
+                             "store:\n\"Ł\" (U+0141), \"ą\" (U+0105)\nPlease replace or remove "
+                             "them."));
+    EXPECT_EQ(editor->focusWidget(), edit(*editor, "imageFileEdit"));
+    EXPECT_EQ(editor->result(), 0);
+}
