@@ -64,6 +64,7 @@ TEST_F(FlashCardEditorTest, NewCardTakesTheDefaultsAndMayHaveNoAnswer)
     quiz.font = sampleFont(5);
     auto editor = open(Mode::Add, nullptr, 2);
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Adding Flash Card 2"));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/%1.html").arg(editor->helpTopic())));
     EXPECT_EQ(button(*editor, "okButton")->text(), QStringLiteral("Add Flash Card"));
     EXPECT_FALSE(button(*editor, "okButton")->isEnabled());
     EXPECT_EQ(button(*editor, "cancelButton")->text(), QStringLiteral("Done"));

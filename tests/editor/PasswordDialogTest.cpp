@@ -63,6 +63,7 @@ TEST_F(PasswordDialogTest, EachModeShowsItsFields)
         EXPECT_EQ(child<QLineEdit>(dialog, "newPasswordEdit")->isVisible(), c.fresh) << c.mode;
         EXPECT_EQ(child<QLineEdit>(dialog, "confirmPasswordEdit")->isVisible(), c.fresh) << c.mode;
         EXPECT_EQ(dialog.focusWidget()->objectName(), QString::fromLatin1(c.focus)) << c.mode;
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/%1.html").arg(dialog.helpTopic())));
         for (const char *edit : {"oldPasswordEdit", "newPasswordEdit", "confirmPasswordEdit"})
             EXPECT_EQ(child<QLineEdit>(dialog, edit)->echoMode(), QLineEdit::Password);
     }

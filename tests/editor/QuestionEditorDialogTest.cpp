@@ -91,6 +91,7 @@ TEST_F(QuestionEditorTest, NewQuestionStartsWithTheQuizDefaults)
     auto editor = open(Mode::Add, nullptr, 4);
 
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Adding Question 4"));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/%1.html").arg(editor->helpTopic())));
     EXPECT_EQ(button(*editor, "okButton")->text(), QStringLiteral("Add Question"));
     EXPECT_FALSE(button(*editor, "okButton")->isEnabled());
     EXPECT_EQ(button(*editor, "cancelButton")->text(), QStringLiteral("Done"));
@@ -613,4 +614,19 @@ TEST_F(QuestionEditorTest, APicturePathTheQuizFileCannotHoldIsRefused)
                              "them."));
     EXPECT_EQ(editor->focusWidget(), edit(*editor, "imageFileEdit"));
     EXPECT_EQ(editor->result(), 0);
+}
+
+TEST_F(QuestionEditorTest, APictureBesideTheQuizFileIsAccepted)
+{
+    InTemporaryFolder workingFolder;
+    QTemporaryDir quizFolder;
+    quiz.SetQuizPathName(pathIn(quizFolder, "planets.blz"));
+    writeBitmap(quizFolder.filePath(QStringLiteral("rings.bmp")));
+    auto question = makeQuestion("Q", {"a", "b"}, {0});
+    auto editor = open(Mode::Edit, question.get());
+    box(*editor, "imageCheckBox")->click();
+    edit(*editor, "imageFileEdit")->setText(QStringLiteral("C:\\Quiz\\rings.bmp"));
+    pressOk(*editor);
+    EXPECT_EQ(editor->result(), ModalDialog::Ok);
+    EXPECT_EQ(question->imageFile, "C:\\Quiz\\rings.bmp");
 }
