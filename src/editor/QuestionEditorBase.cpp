@@ -100,6 +100,7 @@ void QuestionEditorBase::openForm(const Controls &controls)
         c.cancel->setText(QStringLiteral("Done"));
     }
 
+    Q_ASSERT(m_question); // edit mode needs the question to edit
     // The form starts as a copy of the question (a new one is blank but for
     // the quiz's defaults).
     const CQuestion &question = *m_question;

