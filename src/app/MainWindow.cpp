@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "editor/PasswordDialog.h"
 #include "log/LogCommands.h"
 #include "model/Quiz.h"
 #include "taking/DialogScreen.h"
@@ -181,9 +182,10 @@ void MainWindow::OfferLogEntry()
     ::OfferLogEntry(m_quiz, m_prompts, this);
 }
 
-int MainWindow::runPasswordDialog(int /*mode*/)
+int MainWindow::runPasswordDialog(int mode)
 {
-    return Cancel; // until the password dialog exists
+    PasswordDialog dialog(m_quiz, m_prompts, mode, &m_wrongPasswords, this);
+    return dialog.exec();
 }
 
 int MainWindow::runParametersDialog(bool /*allowTypeChange*/)

@@ -78,4 +78,6 @@ private:
     // or late, and the taker's time limits must be fair.
     QTimer *const m_clock;
     QuizRunner *m_runner = nullptr; // the run in progress, if any
+    // Wrong passwords entered to edit a quiz since the program started.
+    unsigned m_wrongPasswords = 0;
 };
