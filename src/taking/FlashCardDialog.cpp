@@ -245,7 +245,8 @@ void FlashCardDialog::changeEvent(QEvent *event)
 
 void FlashCardDialog::layoutControls()
 {
-    const FlashCardScreenLayout layout = LayoutFlashCardScreen(size(), DialogUnits(font()));
+    const FlashCardScreenLayout layout = LayoutFlashCardScreen(
+        size(), DialogUnits(font()), ui->statusGroupBox->contentsRect().top());
     ui->showAnswerButton->setGeometry(layout.showAnswerButton);
     ui->rightButton->setGeometry(layout.rightButton);
     ui->wrongButton->setGeometry(layout.wrongButton);

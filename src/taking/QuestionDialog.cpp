@@ -390,7 +390,8 @@ void QuestionDialog::changeEvent(QEvent *event)
 
 void QuestionDialog::layoutControls()
 {
-    const QuestionScreenLayout layout = LayoutQuestionScreen(size(), DialogUnits(font()));
+    const QuestionScreenLayout layout =
+        LayoutQuestionScreen(size(), DialogUnits(font()), ui->statusGroupBox->contentsRect().top());
     ui->submitButton->setGeometry(layout.submitButton);
     ui->quitButton->setGeometry(layout.quitButton);
     ui->statusGroupBox->setGeometry(layout.statusGroup);

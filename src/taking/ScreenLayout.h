@@ -45,5 +45,11 @@ struct FlashCardScreenLayout
 [[nodiscard]] QSize QuestionScreenSize(const DialogUnits &units);
 [[nodiscard]] QSize FlashCardScreenSize(const DialogUnits &units);
 
-[[nodiscard]] QuestionScreenLayout LayoutQuestionScreen(QSize client, const DialogUnits &units);
-[[nodiscard]] FlashCardScreenLayout LayoutFlashCardScreen(QSize client, const DialogUnits &units);
+// contentTop: how far below a group box's top edge the style starts its
+// contents (0 where the title sits on the frame line). Styles that put the
+// title above the frame get a taller status group, so its lines never touch
+// the frame.
+[[nodiscard]] QuestionScreenLayout LayoutQuestionScreen(QSize client, const DialogUnits &units,
+                                                        int contentTop = 0);
+[[nodiscard]] FlashCardScreenLayout LayoutFlashCardScreen(QSize client, const DialogUnits &units,
+                                                          int contentTop = 0);

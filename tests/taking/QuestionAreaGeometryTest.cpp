@@ -93,3 +93,22 @@ TEST(QuestionAreaGeometry, ScreensAreLaidOutFromTheBottomUp)
         EXPECT_GT(fc.typedAnswerLabel.top(), du.y(90));
     }
 }
+
+TEST(QuestionAreaGeometry, StatusLinesClearATitleAboveTheFrame)
+{
+    const DialogUnits du(QApplication::font());
+    const QSize client = QuestionScreenSize(du);
+    const QuestionScreenLayout plain = LayoutQuestionScreen(client, du);
+    for (const int contentTop : {0, du.y(9) - 1, du.y(9) + 8, 40}) {
+        const QuestionScreenLayout mc = LayoutQuestionScreen(client, du, contentTop);
+        EXPECT_GT(mc.worthLine.top() - mc.statusGroup.top(), contentTop) << contentTop;
+        // The group grows upwards by what the lines moved down; both lines still fit.
+        EXPECT_EQ(mc.statusGroup.bottom(), plain.statusGroup.bottom());
+        EXPECT_EQ(mc.statusGroup.bottom() - mc.scoreLine.bottom(),
+                  plain.statusGroup.bottom() - plain.scoreLine.bottom());
+        const FlashCardScreenLayout fc =
+            LayoutFlashCardScreen(FlashCardScreenSize(du), du, contentTop);
+        EXPECT_GT(fc.worthLine.top() - fc.statusGroup.top(), contentTop);
+        EXPECT_LT(fc.quizTimeLine.bottom(), fc.statusGroup.bottom());
+    }
+}
