@@ -124,39 +124,6 @@ TEST(QuizParametersTest, EachShownChangeMarksTheQuiz)
     EXPECT_FALSE(ParametersChangeQuiz(v, plain));
 }
 
-TEST(QuizParametersTest, StoringFollowsTheBoxes)
-{
-    struct Case
-    {
-        bool timeLimitOn, reduceOn;
-        std::int32_t timeLimit, reduceBy, reduceEvery;
-    } cases[] = {
-        {true, true, 20, 25, 0}, // typed reduce values are taken as they are
-        {true, false, 20, 0, 0},
-        {false, true, 0, 0, 0}, // no reduction without a time limit
-        {false, false, 0, 0, 0},
-    };
-    for (const Case &c : cases) {
-        Quiz quiz;
-        quiz.font = sampleFont(1);
-        QuizParameters v = LoadQuizParameters(quiz, WINDOW_FONT);
-        v.timeLimitOn = c.timeLimitOn;
-        v.timeLimit = 20;
-        v.reduceOn = c.reduceOn;
-        v.reduceBy = 25;
-        v.reduceEvery = 0;
-        v.overallTimeLimitOn = false;
-        v.overallMinutes = 0; // kept even while the limit is off
-        StoreQuizParameters(v, quiz);
-        EXPECT_EQ(quiz.defaultTimeLimit, c.timeLimit) << c.timeLimitOn << c.reduceOn;
-        EXPECT_EQ(quiz.defaultReduceBy, c.reduceBy) << c.timeLimitOn << c.reduceOn;
-        EXPECT_EQ(quiz.defaultReduceEvery, c.reduceEvery) << c.timeLimitOn << c.reduceOn;
-        EXPECT_EQ(quiz.overallTimeLimit, 0);
-        // Without a custom font the quiz's font stays.
-        EXPECT_EQ(quiz.font, sampleFont(1));
-    }
-}
-
 TEST(QuizParametersTest, DefaultsApplyOnlyTheChosenFields)
 {
     struct Case
@@ -204,32 +171,4 @@ TEST(QuizParametersTest, DefaultsApplyOnlyTheChosenFields)
     Quiz empty;
     ApplyDefaultsToQuestions(empty, {}, QuizParameters{});
     EXPECT_TRUE(empty.modified); // even without questions
-}
-
-TEST(QuizParametersTest, TheFontCommandSetsOrRemovesEveryQuestionsFont)
-{
-    Quiz quiz;
-    quiz.AppendQuestion(makeQuestion("a", {"a", "b"}, {0}));
-    auto withFont = makeQuestion("b", {"a", "b"}, {0});
-    withFont->SetCustomFont(&WINDOW_FONT);
-    quiz.AppendQuestion(std::move(withFont));
-    quiz.modified = false;
-
-    QuizParameters v;
-    v.useCustomFont = true;
-    v.font = sampleFont(6);
-    ApplyFontToQuestions(quiz, v);
-    for (int i = 0; i < 2; ++i) {
-        ASSERT_NE(quiz.QuestionAt(i)->font, nullptr);
-        EXPECT_EQ(*quiz.QuestionAt(i)->font, sampleFont(6));
-    }
-    EXPECT_TRUE(quiz.modified);
-    EXPECT_EQ(quiz.useCustomFont, 0); // the quiz's own font waits for OK
-
-    v.useCustomFont = false;
-    ApplyFontToQuestions(quiz, v);
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(quiz.QuestionAt(i)->font, nullptr);
-        EXPECT_EQ(quiz.QuestionAt(i)->useCustomFont, 0);
-    }
 }
