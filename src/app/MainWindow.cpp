@@ -3,6 +3,8 @@
 
 #include "app/AboutDialog.h"
 #include "editor/PasswordDialog.h"
+#include "editor/QuizEditorDialog.h"
+#include "editor/QuizParametersDialog.h"
 #include "log/LogCommands.h"
 #include "model/Quiz.h"
 #include "taking/DialogScreen.h"
@@ -188,14 +190,17 @@ int MainWindow::runPasswordDialog(int mode)
     return dialog.exec();
 }
 
-int MainWindow::runParametersDialog(bool /*allowTypeChange*/)
+int MainWindow::runParametersDialog(bool allowTypeChange)
 {
-    return Cancel; // until the parameters dialog exists
+    QuizParametersDialog dialog(m_quiz, m_prompts, allowTypeChange, this);
+    return dialog.exec();
 }
 
 void MainWindow::runQuizEditor()
 {
-    // Built with the quiz editor.
+    // Whatever the editor ends with, the caller refreshes from the quiz.
+    QuizEditorDialog editor(m_quiz, m_prompts, this);
+    editor.exec();
 }
 
 bool MainWindow::confirmClose()

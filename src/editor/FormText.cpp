@@ -74,3 +74,10 @@ QString UnstorableCharacters(const QString &text)
     }
     return names.join(QStringLiteral(", "));
 }
+
+QString NumberTooLargeText(std::uint32_t number)
+{
+    return QStringLiteral("%1 is too large: a quiz file holds numbers up to %2.")
+        .arg(number)
+        .arg(LARGEST_STORED_NUMBER);
+}

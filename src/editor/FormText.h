@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
+#include <limits>
 
 // `text` without white space (blank, tab, line feed, vertical tab, form
 // feed, carriage return) at either end.
@@ -21,3 +23,10 @@ bool CompactAnswerList(std::array<QString, 5> &answers, std::array<bool, 5> &cor
 // hold, as a list to show the author: "ł" (U+0142), "→" (U+2192). Empty
 // when the text can be stored.
 [[nodiscard]] QString UnstorableCharacters(const QString &text);
+
+// The largest number a quiz file holds: it keeps numbers as 32-bit signed
+// integers, while the forms' fields read unsigned ones.
+inline constexpr std::uint32_t LARGEST_STORED_NUMBER = std::numeric_limits<std::int32_t>::max();
+
+// The message for a number the quiz file cannot hold.
+[[nodiscard]] QString NumberTooLargeText(std::uint32_t number);

@@ -16,15 +16,11 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <limits>
 #include <new>
 
 namespace {
 
 const QString BRAINLOFT = QStringLiteral("Brainloft");
-
-// The quiz file keeps numbers as 32-bit signed integers.
-constexpr std::uint32_t LARGEST_STORED = std::numeric_limits<std::int32_t>::max();
 
 // Text the validation has found storable, as code-page bytes.
 std::string stored(const QString &text)
@@ -271,10 +267,8 @@ bool QuestionEditorBase::checkStorableCommon()
                                  Number{m_form.timeLimitOn, m_form.timeLimit, c.timeLimit},
                                  Number{reducing, m_form.reduceBy, c.reduceBy},
                                  Number{reducing, m_form.reduceEvery, c.reduceEvery}}) {
-        if (number.stored && number.value > LARGEST_STORED) {
-            tell(QStringLiteral("%1 is too large: a quiz file holds numbers up to %2.")
-                     .arg(number.value)
-                     .arg(LARGEST_STORED));
+        if (number.stored && number.value > LARGEST_STORED_NUMBER) {
+            tell(NumberTooLargeText(number.value));
             number.field->setFocus(Qt::OtherFocusReason);
             number.field->selectAll();
             return false;
@@ -371,7 +365,7 @@ void QuestionEditorBase::Preview()
     m_quiz.possiblePoints = 0;
     m_quiz.earnedPoints = 0;
     m_quiz.quizSecondsLeft = std::int32_t(
-        std::min<std::int64_t>(std::int64_t(m_quiz.overallTimeLimit) * 60, LARGEST_STORED));
+        std::min<std::int64_t>(std::int64_t(m_quiz.overallTimeLimit) * 60, LARGEST_STORED_NUMBER));
     storeInto(*temporary);
     if (m_previewScreen)
         m_previewScreen(*temporary, m_number);

@@ -1,12 +1,17 @@
+#include "ModalScript.h"
 #include "QuizFixtures.h"
 #include "ScriptedPrompts.h"
 
 #include "app/MainWindow.h"
+#include "editor/PasswordDialog.h"
+#include "editor/QuizEditorDialog.h"
+#include "editor/QuizParametersDialog.h"
 #include "model/QuizFile.h"
 #include "ui/FontConversion.h"
 #include "ui/QuizFiles.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -221,4 +226,48 @@ TEST_F(MainWindowTest, SampleQuizzesLoad)
         EXPECT_EQ(quiz.password, "teacher");
         EXPECT_TRUE(button(window, "takeButton")->isEnabled());
     }
+}
+
+TEST_F(MainWindowTest, CreateCancelledInTheParametersKeepsTheNewPassword)
+{
+    MainWindow window(m_quiz, m_prompts);
+    loadThroughCommand(window, saveQuiz("unit1.blz", "old", 2));
+    ModalScript script;
+    script
+        .then<PasswordDialog>([](PasswordDialog &d) {
+            d.findChild<QLineEdit *>(QStringLiteral("newPasswordEdit"))->setText("new");
+            d.findChild<QLineEdit *>(QStringLiteral("confirmPasswordEdit"))->setText("new");
+            d.accept();
+        })
+        .then<QuizParametersDialog>([](QuizParametersDialog &d) { d.reject(); });
+    window.createQuiz();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(m_quiz.password, "new");
+    EXPECT_EQ(m_quiz.questionCount(), 0);
+    EXPECT_FALSE(button(window, "takeButton")->isEnabled());
+    EXPECT_TRUE(button(window, "editButton")->isEnabled());
+    // The editor was not reached: the caption still names the old file.
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Brainloft - unit1.blz"));
+}
+
+TEST_F(MainWindowTest, EditingAwayEveryQuestionDisablesTake)
+{
+    MainWindow window(m_quiz, m_prompts);
+    loadThroughCommand(window, saveQuiz("unit1.blz", "pw", 1));
+    m_prompts.answer(IDYES); // delete; an empty quiz closes unasked
+    ModalScript script;
+    script
+        .then<PasswordDialog>([](PasswordDialog &d) {
+            d.findChild<QLineEdit *>(QStringLiteral("oldPasswordEdit"))->setText("pw");
+            d.accept();
+        })
+        .then<QuizEditorDialog>([](QuizEditorDialog &d) {
+            d.Delete();
+            d.accept();
+        });
+    window.editQuiz();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(m_quiz.questionCount(), 0);
+    EXPECT_FALSE(button(window, "takeButton")->isEnabled());
+    EXPECT_TRUE(button(window, "editButton")->isEnabled());
 }

@@ -1,0 +1,303 @@
+#include "editor/QuizEditorDialog.h"
+#include "ui_QuizEditorDialog.h"
+
+#include "editor/FlashCardEditorDialog.h"
+#include "editor/QuestionEditorDialog.h"
+#include "editor/QuizParametersDialog.h"
+#include "model/Quiz.h"
+#include "ui/CodePage.h"
+#include "ui/DialogUnits.h"
+#include "ui/Prompts.h"
+#include "ui/QuizFiles.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace {
+
+const QString BRAINLOFT = QStringLiteral("Brainloft");
+
+using Mode = QuestionEditorBase::Mode;
+
+template<class Editor>
+int runEditor(Quiz &quiz, Prompts &prompts, Mode mode, unsigned number, CQuestion *question,
+              std::unique_ptr<CQuestion> &added, QWidget *parent)
+{
+    Editor editor(quiz, prompts, mode, number, question, parent);
+    const int result = editor.exec();
+    if (mode == Mode::Add && result == ModalDialog::Ok)
+        added = editor.takeQuestion();
+    return result;
+}
+
+} // namespace
+
+QuizEditorDialog::QuizEditorDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
+    : ModalDialog(parent)
+    , ui(std::make_unique<Ui::QuizEditorDialog>())
+    , m_quiz(quiz)
+    , m_prompts(prompts)
+{
+    ui->setupUi(this);
+    setHelpTopic(QStringLiteral("quiz-editor"));
+    m_runEditor = [this](Mode mode, unsigned number, CQuestion *question,
+                         std::unique_ptr<CQuestion> &added) {
+        if (m_quiz.quizType != 0)
+            return runEditor<FlashCardEditorDialog>(m_quiz, m_prompts, mode, number, question,
+                                                    added, this);
+        return runEditor<QuestionEditorDialog>(m_quiz, m_prompts, mode, number, question, added,
+                                               this);
+    };
+    m_runParameters = [this] {
+        QuizParametersDialog dialog(m_quiz, m_prompts, false, this);
+        return dialog.exec();
+    };
+
+    connect(ui->appendButton, &QPushButton::clicked, this, &QuizEditorDialog::Append);
+    connect(ui->insertButton, &QPushButton::clicked, this, &QuizEditorDialog::Insert);
+    connect(ui->editButton, &QPushButton::clicked, this, &QuizEditorDialog::Edit);
+    connect(ui->deleteButton, &QPushButton::clicked, this, &QuizEditorDialog::Delete);
+    connect(ui->moveUpButton, &QPushButton::clicked, this, &QuizEditorDialog::MoveUp);
+    connect(ui->moveDownButton, &QPushButton::clicked, this, &QuizEditorDialog::MoveDown);
+    connect(ui->parametersButton, &QPushButton::clicked, this, &QuizEditorDialog::ChangeParameters);
+    connect(ui->helpButton, &QPushButton::clicked, this, &QuizEditorDialog::showHelp);
+    connect(ui->saveButton, &QPushButton::clicked, this, &QuizEditorDialog::Save);
+    connect(ui->saveAsButton, &QPushButton::clicked, this, &QuizEditorDialog::SaveAs);
+    connect(ui->doneButton, &QPushButton::clicked, this, &QuizEditorDialog::accept);
+    connect(ui->questionList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        select(ui->questionList->row(item));
+        Edit();
+    });
+    connect(ui->questionList, &QListWidget::itemSelectionChanged, this,
+            &QuizEditorDialog::UpdateControls);
+    ui->questionList->installEventFilter(this);
+
+    if (m_quiz.quizType != 0) {
+        ui->appendButton->setText(QStringLiteral("&Append flash cards"));
+        ui->insertButton->setText(QStringLiteral("&Insert flash cards"));
+        ui->editButton->setText(QStringLiteral("&Edit flash card"));
+        ui->deleteButton->setText(QStringLiteral("&Delete flash card"));
+        ui->moveUpButton->setText(QStringLiteral("Move flash card &up"));
+        ui->moveDownButton->setText(QStringLiteral("&Move flash card down"));
+    }
+    for (int i = 0; i < m_quiz.questionCount(); ++i)
+        ui->questionList->addItem(EntryText(unsigned(i) + 1, *m_quiz.QuestionAt(i)));
+    if (ui->questionList->count() > 0)
+        select(0);
+    UpdateControls();
+    ui->questionList->setFocus(Qt::OtherFocusReason);
+    resize(sizeHint().expandedTo(DialogUnits(font()).size(299, 221)));
+}
+
+QuizEditorDialog::~QuizEditorDialog() = default;
+
+QString QuizEditorDialog::EntryText(unsigned number, const CQuestion &question)
+{
+    const QString text = question.text.empty() ? QStringLiteral("<NO TEXT ENTERED>")
+                                               : CodePage::toUnicode(question.text);
+    return QStringLiteral("%1. %2").arg(number).arg(text);
+}
+
+int QuizEditorDialog::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = ui->questionList->selectedItems();
+    return selected.isEmpty() ? -1 : ui->questionList->row(selected.constFirst());
+}
+
+void QuizEditorDialog::select(int row)
+{
+    ui->questionList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void QuizEditorDialog::UpdateControls()
+{
+    const QString name = captionFileName(m_quiz.pathName);
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Editing New Quiz")
+                                  : QStringLiteral("Editing %1").arg(name));
+    const int n = ui->questionList->count();
+    const int s = selectedRow();
+    const bool selected = s >= 0;
+    ui->editButton->setEnabled(n > 0 && selected);
+    ui->deleteButton->setEnabled(n > 0 && selected);
+    ui->moveUpButton->setEnabled(selected && n != 1 && s > 0);
+    ui->moveDownButton->setEnabled(selected && n != 1 && s < n - 1);
+    ui->saveButton->setEnabled(m_quiz.modified && n > 0);
+    ui->saveAsButton->setEnabled(n > 0);
+    const bool room = m_quiz.questionCount() < MAX_QUESTIONS;
+    ui->appendButton->setEnabled(room);
+    ui->insertButton->setEnabled(room);
+}
+
+void QuizEditorDialog::RenumberFrom(int row)
+{
+    for (int j = row; j < ui->questionList->count(); ++j)
+        ui->questionList->item(j)->setText(EntryText(unsigned(j) + 1, *m_quiz.QuestionAt(j)));
+}
+
+std::unique_ptr<CQuestion> QuizEditorDialog::addOne(unsigned number)
+{
+    std::unique_ptr<CQuestion> added;
+    if (m_runEditor(Mode::Add, number, nullptr, added) != Ok)
+        return nullptr;
+    return added;
+}
+
+void QuizEditorDialog::tellFull()
+{
+    m_prompts.messageBox(this, QStringLiteral("This quiz is now full."), BRAINLOFT,
+                         MB_OK | MB_ICONINFORMATION);
+}
+
+void QuizEditorDialog::Append()
+{
+    unsigned number = unsigned(ui->questionList->count()) + 1;
+    while (std::unique_ptr<CQuestion> question = addOne(number)) {
+        const int position = m_quiz.AppendQuestion(std::move(question));
+        if (position < 0)
+            break; // cannot happen: the series stops at the last place
+        ui->questionList->addItem(EntryText(unsigned(position) + 1, *m_quiz.QuestionAt(position)));
+        select(position);
+        if (m_quiz.questionCount() >= MAX_QUESTIONS) {
+            tellFull();
+            break;
+        }
+        ++number;
+    }
+    UpdateControls();
+}
+
+void QuizEditorDialog::Insert()
+{
+    int p = std::max(selectedRow(), 0);
+    unsigned t = unsigned(p) + 1;
+    while (std::unique_ptr<CQuestion> question = addOne(t)) {
+        if (!m_quiz.InsertQuestion(p, std::move(question)))
+            break; // cannot happen: the series stops at the last place
+        ui->questionList->insertItem(p, EntryText(t, *m_quiz.QuestionAt(p)));
+        select(p);
+        ++p;
+        ++t;
+        if (p < ui->questionList->count())
+            RenumberFrom(p);
+        if (m_quiz.questionCount() >= MAX_QUESTIONS) {
+            tellFull();
+            break;
+        }
+    }
+    UpdateControls();
+}
+
+void QuizEditorDialog::Edit()
+{
+    const int s = selectedRow();
+    if (s < 0)
+        return;
+    std::unique_ptr<CQuestion> unused;
+    if (m_runEditor(Mode::Edit, unsigned(s) + 1, m_quiz.QuestionAt(s), unused) != Ok)
+        return;
+    ui->questionList->item(s)->setText(EntryText(unsigned(s) + 1, *m_quiz.QuestionAt(s)));
+    select(s);
+    UpdateControls();
+}
+
+void QuizEditorDialog::Delete()
+{
+    const int n = ui->questionList->count();
+    const int s = selectedRow();
+    if (n == 0 || s < 0)
+        return;
+    const QString item =
+        m_quiz.quizType != 0 ? QStringLiteral("flash card") : QStringLiteral("question");
+    if (m_prompts.messageBox(
+            this, QStringLiteral("Are you sure you wish to delete %1 %2?").arg(item).arg(s + 1),
+            QStringLiteral("Confirm Deletion"), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    m_quiz.RemoveQuestion(s);
+    delete ui->questionList->takeItem(s);
+    RenumberFrom(s);
+    const int remaining = ui->questionList->count();
+    if (remaining > 0)
+        select(std::min(s, remaining - 1));
+    UpdateControls();
+}
+
+void QuizEditorDialog::MoveUp()
+{
+    const int s = selectedRow();
+    if (s < 0 || !m_quiz.MoveQuestion(Quiz::Direction::Up, s))
+        return;
+    RenumberFrom(s - 1);
+    select(s - 1);
+    UpdateControls();
+}
+
+void QuizEditorDialog::MoveDown()
+{
+    const int s = selectedRow();
+    if (s < 0 || !m_quiz.MoveQuestion(Quiz::Direction::Down, s))
+        return;
+    RenumberFrom(s);
+    select(s + 1);
+    UpdateControls();
+}
+
+void QuizEditorDialog::ChangeParameters()
+{
+    // The dialog changes no question text; it may have marked the quiz
+    // modified, which Save follows.
+    m_runParameters();
+    UpdateControls();
+}
+
+void QuizEditorDialog::Save()
+{
+    SaveQuiz(m_quiz, m_prompts, this);
+    UpdateControls();
+}
+
+void QuizEditorDialog::SaveAs()
+{
+    if (ChooseQuizFileName(m_quiz, m_prompts, this) != Ok)
+        return;
+    SaveQuiz(m_quiz, m_prompts, this);
+    UpdateControls();
+}
+
+void QuizEditorDialog::onOk()
+{
+    if (ConfirmSaveChanges(m_quiz, m_prompts, this))
+        done(Ok);
+}
+
+void QuizEditorDialog::closeEvent(QCloseEvent *event)
+{
+    // The close box is Done, with its question; Escape is not.
+    if (ConfirmSaveChanges(m_quiz, m_prompts, this)) {
+        event->accept();
+        done(Ok);
+    } else {
+        event->ignore();
+    }
+}
+
+bool QuizEditorDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->questionList) {
+        if (event->type() == QEvent::FocusIn) {
+            UpdateControls();
+        } else if (event->type() == QEvent::KeyPress) {
+            // Enter on a selected entry edits it, as a double-click does;
+            // with nothing to edit it stays Done's key.
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (enter && plain && selectedRow() >= 0) {
+                Edit();
+                return true;
+            }
+        }
+    }
+    return ModalDialog::eventFilter(watched, event);
+}
