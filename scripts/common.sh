@@ -40,3 +40,5 @@ build_brainloft() {
 
 # What ./fuzz (and ./test, which runs it briefly) needs besides the above.
 BRAINLOFT_FUZZ_PACKAGES="clang libclang-rt-14-dev"
+# What ./bench needs besides the above.
+BRAINLOFT_BENCH_PACKAGES="libbenchmark-dev"
