@@ -97,16 +97,38 @@ bool writeAll(int fd, const void *data, std::size_t n)
     return true;
 }
 
-class FdSink : public ByteSink
+// Collects the export's output and writes it in large pieces: one write per
+// block would cost a system call for every two kilobytes of log.
+class BufferedFdSink : public ByteSink
 {
 public:
-    explicit FdSink(int fd)
+    explicit BufferedFdSink(int fd)
         : m_fd(fd)
-    {}
-    bool write(const void *src, std::size_t n) override { return writeAll(m_fd, src, n); }
+    {
+        m_buffer.reserve(CAPACITY);
+    }
+    bool write(const void *src, std::size_t n) override
+    {
+        if (m_buffer.size() + n > CAPACITY && !flush())
+            return false;
+        if (n >= CAPACITY)
+            return writeAll(m_fd, src, n);
+        const auto *p = static_cast<const std::uint8_t *>(src);
+        m_buffer.insert(m_buffer.end(), p, p + n);
+        return true;
+    }
+    // Writes what is collected; false when that fails.
+    bool flush()
+    {
+        const bool ok = writeAll(m_fd, m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+        return ok;
+    }
 
 private:
+    static constexpr std::size_t CAPACITY = 64 * 1024;
     int m_fd;
+    std::vector<std::uint8_t> m_buffer;
 };
 
 // One block as it is stored: the length, then the scrambled text.
@@ -237,8 +259,11 @@ ExportResult ExportLogFile(const std::string &logPath, const std::string &output
     FdSource source(log.get());
     if (!source.valid())
         return ExportResult::InputOpenFailed;
-    FdSink sink(output.get());
-    const ExportResult result = ExportLogBlocks(source, sink);
+    BufferedFdSink sink(output.get());
+    ExportResult result = ExportLogBlocks(source, sink);
+    // What was exported before damage is kept, so it is written out too.
+    if (!sink.flush())
+        result = ExportResult::WriteFailed;
     if (!output.close() && result == ExportResult::Ok)
         return ExportResult::WriteFailed;
     return result;
