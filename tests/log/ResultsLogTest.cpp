@@ -399,6 +399,15 @@ TEST_F(ResultsLogFiles, ExportReportsEachFailure)
     EXPECT_EQ(readText(out), "\"a\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL));
 }
 
+TEST_F(ResultsLogFiles, ExportOfADamagedLogKeepsTheTextBeforeTheDamage)
+{
+    ASSERT_TRUE(RecordResult(quiz, "a"));
+    writeText(log, readText(log) + std::string("\x09\0\0\0ab", 6)); // a block cut short
+    const std::string out = log + ".txt";
+    EXPECT_EQ(ExportLogFile(log, out), ExportResult::Damaged);
+    EXPECT_EQ(readText(out), "\"a\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL));
+}
+
 TEST_F(ResultsLogFiles, DeleteRemovesOnlyAWritableLog)
 {
     EXPECT_EQ(DeleteLogFile(log), DeleteResult::Missing);
