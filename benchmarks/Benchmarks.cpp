@@ -298,14 +298,17 @@ void QuizClock(benchmark::State &state)
         QObject::connect(&bare, &QTimer::timeout, [&bareTicks] { ++bareTicks; });
         int screenTicks = 0;
         int quizSeconds = 0;
-        QTimer::singleShot(seconds * 1000 + 500, [&] {
+        int wholeSeconds = 0;
+        QElapsedTimer elapsed;
+        // Precise: a coarse single shot of two minutes may come seconds late.
+        QTimer::singleShot(seconds * 1000 + 500, Qt::PreciseTimer, [&] {
             screenTicks = counter.ticks;
             quizSeconds = quiz.overallTimeLimit * 60 - quiz.quizSecondsLeft;
+            wholeSeconds = int(elapsed.nsecsElapsed() / 1000000000);
             bare.stop();
             if (auto *screen = qobject_cast<QuestionDialog *>(QApplication::activeModalWidget()))
                 screen->reject();
         });
-        QElapsedTimer elapsed;
         elapsed.start();
         bare.start();
         window.RunQuiz();
@@ -314,7 +317,7 @@ void QuizClock(benchmark::State &state)
         state.counters["screen_ticks"] = screenTicks;
         state.counters["quiz_seconds"] = quizSeconds;
         state.counters["bare_ticks"] = bareTicks;
-        state.counters["expected"] = seconds;
+        state.counters["whole_seconds"] = wholeSeconds;
     }
 }
 
@@ -359,7 +362,7 @@ int main(int argc, char **argv)
             {"Quiz clock: ticks reaching the question screen", "QuizClock/iterations:1/manual_time",
              "screen_ticks", "bare_ticks", "bare precise timer"},
             {"Quiz clock: seconds the quiz counted", "QuizClock/iterations:1/manual_time",
-             "quiz_seconds", "expected", "seconds elapsed"},
+             "quiz_seconds", "whole_seconds", "whole seconds elapsed"},
         });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printTable();
