@@ -37,3 +37,8 @@ build_brainloft() {
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" --target "$target" -j "$(nproc)"
 }
+
+# What ./fuzz (and ./test, which runs it briefly) needs besides the above.
+BRAINLOFT_FUZZ_PACKAGES="clang libclang-rt-14-dev"
+# What ./bench needs besides the above.
+BRAINLOFT_BENCH_PACKAGES="libbenchmark-dev"

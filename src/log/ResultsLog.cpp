@@ -97,16 +97,38 @@ bool writeAll(int fd, const void *data, std::size_t n)
     return true;
 }
 
-class FdSink : public ByteSink
+// Collects the export's output and writes it in large pieces: one write per
+// block would cost a system call for every two kilobytes of log.
+class BufferedFdSink : public ByteSink
 {
 public:
-    explicit FdSink(int fd)
+    explicit BufferedFdSink(int fd)
         : m_fd(fd)
-    {}
-    bool write(const void *src, std::size_t n) override { return writeAll(m_fd, src, n); }
+    {
+        m_buffer.reserve(CAPACITY);
+    }
+    bool write(const void *src, std::size_t n) override
+    {
+        if (m_buffer.size() + n > CAPACITY && !flush())
+            return false;
+        if (n >= CAPACITY)
+            return writeAll(m_fd, src, n);
+        const auto *p = static_cast<const std::uint8_t *>(src);
+        m_buffer.insert(m_buffer.end(), p, p + n);
+        return true;
+    }
+    // Writes what is collected; false when that fails.
+    bool flush()
+    {
+        const bool ok = writeAll(m_fd, m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+        return ok;
+    }
 
 private:
+    static constexpr std::size_t CAPACITY = 64 * 1024;
     int m_fd;
+    std::vector<std::uint8_t> m_buffer;
 };
 
 // One block as it is stored: the length, then the scrambled text.
@@ -138,7 +160,11 @@ int openLockedLog(const std::string &path, Clock::time_point deadline, off_t &si
 {
     for (int attempt = 0; attempt < 8; ++attempt) {
         struct stat opened = {};
-        const int fd = openFile(path, O_WRONLY | O_CREAT | O_APPEND, true, opened);
+        // Read access too, to check the end of the log before appending; a
+        // log that may only be written is still appended to.
+        int fd = openFile(path, O_RDWR | O_CREAT | O_APPEND, true, opened);
+        if (fd < 0 && errno == EACCES)
+            fd = openFile(path, O_WRONLY | O_CREAT | O_APPEND, true, opened);
         if (fd < 0)
             return -1;
         struct stat current = {};
@@ -154,6 +180,71 @@ int openLockedLog(const std::string &path, Clock::time_point deadline, off_t &si
         ::close(fd);
     }
     return -1;
+}
+
+// True when the log's last block reads as the end of an entry: a length,
+// then that many bytes ending in the summary line's "%\r\n". Looks only at
+// the last few kilobytes, whatever the size of the log.
+bool endsWithEntry(int fd, off_t size)
+{
+    static constexpr char ENDING[] = "%\r\n";
+    constexpr std::size_t endingLength = sizeof ENDING - 1;
+    std::array<std::uint8_t, LOG_BLOCK_BUFFER_SIZE + 4> tail;
+    const std::size_t length =
+        std::size_t(std::min<off_t>(size - off_t(LOG_SIGNATURE_LENGTH), off_t(tail.size())));
+    if (::pread(fd, tail.data(), length, size - off_t(length)) != ssize_t(length))
+        return false;
+    for (std::size_t block = endingLength; block + 4 <= length; ++block) {
+        const std::uint8_t *header = tail.data() + length - block - 4;
+        const std::uint32_t stored = std::uint32_t(header[0]) | std::uint32_t(header[1]) << 8 |
+                                     std::uint32_t(header[2]) << 16 |
+                                     std::uint32_t(header[3]) << 24;
+        if (stored != block)
+            continue;
+        std::uint8_t last[endingLength];
+        std::memcpy(last, tail.data() + length - endingLength, endingLength);
+        // Unscrambled in place of a whole block: the key position of byte i
+        // of the block is i mod 10.
+        for (std::size_t i = 0; i < endingLength; ++i)
+            last[i] ^= std::uint8_t(SCRAMBLE_KEY[SCRAMBLE_KEY.size() - 1 -
+                                                 (block - endingLength + i) % SCRAMBLE_KEY.size()]);
+        if (std::memcmp(last, ENDING, endingLength) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Where the log's last complete block ends. An append killed in the middle
+// of a write leaves part of a block at the end, and every entry appended
+// after it could never be exported; the next append cuts that part off.
+// A log that ends with a whole entry is checked by its last block alone;
+// otherwise the block lengths are followed from the start. Damage that no
+// append can have caused (a length beyond the block buffer) is left alone,
+// as is a file without the signature and a log that cannot be read.
+off_t completeBlocksEnd(int fd, off_t size)
+{
+    char signature[LOG_SIGNATURE_LENGTH];
+    if (size <= off_t(LOG_SIGNATURE_LENGTH) ||
+        ::pread(fd, signature, sizeof signature, 0) != ssize_t(sizeof signature) ||
+        std::memcmp(signature, LOG_SIGNATURE, sizeof signature) != 0 || endsWithEntry(fd, size))
+        return size;
+    off_t at = LOG_SIGNATURE_LENGTH;
+    while (at < size) {
+        std::uint8_t header[4];
+        if (size - at < 4)
+            return at;
+        if (::pread(fd, header, 4, at) != 4)
+            return size;
+        const std::uint32_t length = std::uint32_t(header[0]) | std::uint32_t(header[1]) << 8 |
+                                     std::uint32_t(header[2]) << 16 |
+                                     std::uint32_t(header[3]) << 24;
+        if (length > LOG_BLOCK_BUFFER_SIZE)
+            return size;
+        if (off_t(length) > size - at - 4)
+            return at;
+        at += 4 + off_t(length);
+    }
+    return size;
 }
 
 } // namespace
@@ -175,6 +266,13 @@ bool RecordResult(const Quiz &quiz, std::string_view comment, std::chrono::milli
     Descriptor log(openLockedLog(quiz.logPathName, Clock::now() + lockWait, end));
     if (log.get() < 0)
         return false;
+    // A block cut short by an append that was killed goes first (a log
+    // opened for writing only cannot be checked and is taken as it is).
+    if (const off_t complete = completeBlocksEnd(log.get(), end); complete != end) {
+        if (::ftruncate(log.get(), complete) != 0)
+            return false;
+        end = complete;
+    }
     // Decided under the lock, so two first takers write one signature.
     if (end == 0) {
         if (!writeAll(log.get(), LOG_SIGNATURE, LOG_SIGNATURE_LENGTH)) {
@@ -237,8 +335,11 @@ ExportResult ExportLogFile(const std::string &logPath, const std::string &output
     FdSource source(log.get());
     if (!source.valid())
         return ExportResult::InputOpenFailed;
-    FdSink sink(output.get());
-    const ExportResult result = ExportLogBlocks(source, sink);
+    BufferedFdSink sink(output.get());
+    ExportResult result = ExportLogBlocks(source, sink);
+    // What was exported before damage is kept, so it is written out too.
+    if (!sink.flush())
+        result = ExportResult::WriteFailed;
     if (!output.close() && result == ExportResult::Ok)
         return ExportResult::WriteFailed;
     return result;

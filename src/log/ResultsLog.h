@@ -34,7 +34,9 @@ inline constexpr std::chrono::milliseconds LOG_LOCK_WAIT{10000};
 // nothing shown, when the log cannot be opened or written, is read-only, or
 // stays locked longer than `lockWait`. A failure partway leaves the blocks
 // written before it and no partial block, so the log stays readable and the
-// next entry follows the last complete block.
+// next entry follows the last complete block. The part of a block that an
+// append killed in the middle of a write left at the end is cut off by the
+// next append, for the same reason.
 bool RecordResult(const Quiz &quiz, std::string_view comment,
                   std::chrono::milliseconds lockWait = LOG_LOCK_WAIT);
 

@@ -6,10 +6,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+constexpr char TEMPORARY_PREFIX[] = ".brainloft-save-";
 
 std::string folderOf(const std::string &path)
 {
@@ -60,14 +64,20 @@ bool AtomicFile::open()
         fail(S_ISREG(existing.st_mode) ? errno : EISDIR);
         return false;
     }
-    std::string pattern = folderOf(m_target) + "/.brainloft-save-XXXXXX";
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) {
-        fail(errno);
-        return false;
+    // An unnamed file needs /proc to be linked into the folder later; file
+    // systems without O_TMPFILE (network ones, say) get a named one.
+    if (::access("/proc/self/fd", X_OK) == 0)
+        m_fd = ::open(folderOf(m_target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (m_fd < 0) {
+        std::string pattern = folderOf(m_target) + "/" + TEMPORARY_PREFIX + "XXXXXX";
+        const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+        if (fd < 0) {
+            fail(errno);
+            return false;
+        }
+        m_fd = fd;
+        m_tempPath = pattern;
     }
-    m_fd = fd;
-    m_tempPath = pattern;
     // Keep the permissions of the file being replaced; a new file gets the
     // usual mode for documents.
     mode_t mode = 0666;
@@ -124,6 +134,8 @@ bool AtomicFile::commit()
         fail(errno);
         return false;
     }
+    if (m_tempPath.empty() && !nameTemporaryFile())
+        return false;
     if (::close(m_fd) != 0) {
         m_fd = -1;
         fail(errno);
@@ -142,4 +154,26 @@ bool AtomicFile::commit()
         ::close(dir);
     }
     return true;
+}
+
+// Links the unnamed file into the target's folder under a fresh hidden name.
+bool AtomicFile::nameTemporaryFile()
+{
+    const std::string source = "/proc/self/fd/" + std::to_string(m_fd);
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name =
+            folderOf(m_target) + "/" + TEMPORARY_PREFIX + std::to_string(random() % 1000000000u);
+        if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            m_tempPath = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            fail(errno);
+            return false;
+        }
+    }
+    fail(EEXIST);
+    return false;
 }

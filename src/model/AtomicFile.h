@@ -8,6 +8,10 @@
 // the bytes go to a temporary file in the same folder, which is flushed to
 // disk and renamed over the target by commit(). A writer destroyed without
 // commit() removes its temporary file and leaves the target untouched.
+//
+// Where the file system allows it, the temporary file has no name until
+// commit() links it into the folder just before the rename, so a process
+// killed while it writes leaves nothing behind.
 class AtomicFile : public ByteSink
 {
 public:
@@ -29,6 +33,7 @@ public:
 private:
     bool flush();
     void fail(int error);
+    bool nameTemporaryFile();
 
     std::string m_target;
     std::string m_tempPath;

@@ -68,10 +68,11 @@ bool readString(ByteSource &source, std::string &out)
     if (!ReadInt32(source, length) || length < 0 ||
         static_cast<std::uint64_t>(length) > source.remaining())
         return false;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    if (!source.read(bytes.data(), bytes.size()))
+    // Read straight into the string and unscrambled there: one allocation.
+    out.resize(static_cast<std::size_t>(length));
+    if (!source.read(out.data(), out.size()))
         return false;
-    out = UnscrambleBytes(bytes.data(), bytes.size());
+    ScrambleInPlace(reinterpret_cast<std::uint8_t *>(out.data()), out.size());
     return true;
 }
 

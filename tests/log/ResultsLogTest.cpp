@@ -350,6 +350,47 @@ INSTANTIATE_TEST_SUITE_P(
                    ExportResult::Damaged, "a"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// What the next append does with the end of a log that an earlier append
+// (or something else) left behind.
+TEST_F(ResultsLogFiles, AppendCutsOffOnlyABlockCutShort)
+{
+    const std::string entry = "\"e\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL);
+    const std::string head = "\"x\"\r\n3\r\n";
+    const std::string cutBlock = block(std::string(100, 'q')).substr(0, 14);
+    struct Case
+    {
+        const char *what;
+        std::string tail;     // appended to a log holding one entry
+        bool kept;            // the tail stays in the file
+        std::string exported; // the export of the tail, when it is kept
+    } cases[] = {
+        {"a block cut inside its text", cutBlock, false, ""},
+        {"a block cut inside its length", block("abc").substr(0, 2), false, ""},
+        {"a cut block after an entry cut between blocks", block(head) + cutBlock, false, head},
+        {"an entry cut between two blocks", block(head), true, head},
+        {"an empty block", block(""), true, ""},
+    };
+    for (const Case &c : cases) {
+        ::unlink(log.c_str());
+        ASSERT_TRUE(RecordResult(quiz, "e"));
+        writeText(log, readText(log) + c.tail);
+        ASSERT_TRUE(RecordResult(quiz, "e")) << c.what;
+        EXPECT_EQ(exported(log), entry + c.exported + entry) << c.what;
+    }
+
+    // Damage no append leaves (a block longer than the buffer) and a file
+    // that is no log are not the append's to mend: it only adds its entry.
+    const std::string oversized = block(std::string(LOG_BLOCK_BUFFER_SIZE + 1, 'o'));
+    for (const std::string &start :
+         {SIGNATURE + oversized.substr(0, 3000), std::string("some other text")}) {
+        writeText(log, start);
+        ASSERT_TRUE(RecordResult(quiz, "e"));
+        const std::string after = readText(log);
+        EXPECT_EQ(after.compare(0, start.size(), start), 0);
+        EXPECT_GT(after.size(), start.size() + entry.size());
+    }
+}
+
 TEST(LogExportCore, StopsAtTheFirstFailedWrite)
 {
     class FailingSink : public ByteSink
@@ -396,6 +437,15 @@ TEST_F(ResultsLogFiles, ExportReportsEachFailure)
     const std::string out = log + ".txt";
     writeText(out, std::string(5000, 'o'));
     EXPECT_EQ(ExportLogFile(log, out), ExportResult::Ok);
+    EXPECT_EQ(readText(out), "\"a\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL));
+}
+
+TEST_F(ResultsLogFiles, ExportOfADamagedLogKeepsTheTextBeforeTheDamage)
+{
+    ASSERT_TRUE(RecordResult(quiz, "a"));
+    writeText(log, readText(log) + std::string("\x09\0\0\0ab", 6)); // a block cut short
+    const std::string out = log + ".txt";
+    EXPECT_EQ(ExportLogFile(log, out), ExportResult::Damaged);
     EXPECT_EQ(readText(out), "\"a\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL));
 }
 

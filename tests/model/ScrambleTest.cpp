@@ -46,3 +46,15 @@ TEST(Scramble, EveryStringStartsAtTheSameKeyPosition)
     const auto longText = ScrambleString("abcdef");
     EXPECT_TRUE(std::equal(shortText.begin(), shortText.end(), longText.begin()));
 }
+
+TEST(Scramble, KeyPositionHoldsAcrossLongRuns)
+{
+    // The scrambling works through long runs in pieces and words; every byte,
+    // wherever it falls in them, still takes key character 9 - i mod 10.
+    for (const std::size_t length : {7u, 8u, 9u, 799u, 800u, 801u, 1607u, 100003u}) {
+        const auto scrambled = ScrambleString(std::string(length, '\0'));
+        ASSERT_EQ(scrambled.size(), length);
+        for (std::size_t i = 0; i < length; ++i)
+            ASSERT_EQ(scrambled[i], std::uint8_t(SCRAMBLE_KEY[9 - i % 10])) << length << " @" << i;
+    }
+}
