@@ -17,18 +17,13 @@ const QString BRAINLOFT = QStringLiteral("Brainloft");
 } // namespace
 
 FlashCardDialog::FlashCardDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
-    : ModalDialog(parent)
+    : QuizScreenDialog(quiz, parent)
     , ui(std::make_unique<Ui::FlashCardDialog>())
-    , m_quiz(quiz)
 {
     ui->setupUi(this);
     m_screen = std::make_unique<QuestionScreen>(*this, quiz, prompts, *ui->pictureBox,
                                                 *ui->questionTextBox);
     setHelpTopic(QStringLiteral("flash-card-screen"));
-    // A maximize box; the window may also be sized, since that is how
-    // window managers allow maximizing, but not below its normal size.
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     ui->rightButton->hide();
     ui->wrongButton->hide();
 
@@ -37,55 +32,16 @@ FlashCardDialog::FlashCardDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
     connect(ui->wrongButton, &QPushButton::clicked, this, &FlashCardDialog::judgeWrong);
     connect(ui->abortButton, &QPushButton::clicked, this, &FlashCardDialog::reject);
 
-    const QSize normal = FlashCardScreenSize(DialogUnits(font()));
-    setMinimumSize(normal);
-    resize(normal);
-    layoutControls();
+    setUpWindow(FlashCardScreenSize(DialogUnits(font())));
 }
 
 FlashCardDialog::~FlashCardDialog() = default;
-
-bool FlashCardDialog::isQuestionOpen() const
-{
-    return m_screen->isOpen();
-}
-
-bool FlashCardDialog::answerShown() const
-{
-    return m_screen->clock.answerShown;
-}
-
-bool FlashCardDialog::paused() const
-{
-    return m_screen->clock.paused;
-}
-
-int FlashCardDialog::worth() const
-{
-    return m_screen->clock.worth;
-}
-
-int FlashCardDialog::exec()
-{
-    if (!beginQuestion())
-        return Cancel;
-    return ModalDialog::exec();
-}
-
-void FlashCardDialog::open()
-{
-    if (!beginQuestion()) {
-        setResult(Cancel);
-        return;
-    }
-    ModalDialog::open();
-}
 
 void FlashCardDialog::done(int result)
 {
     if (m_screen->isOpen())
         m_screen->end();
-    ModalDialog::done(result);
+    QuizScreenDialog::done(result);
 }
 
 bool FlashCardDialog::beginQuestion()
@@ -199,7 +155,7 @@ void FlashCardDialog::customEvent(QEvent *event)
             timeout();
         return;
     }
-    ModalDialog::customEvent(event);
+    QuizScreenDialog::customEvent(event);
 }
 
 void FlashCardDialog::tick()
@@ -226,21 +182,6 @@ void FlashCardDialog::timeout()
     m_screen->showTimeExpired(false);
     if (isQuestionOpen())
         done(Ok); // the card earns nothing
-}
-
-void FlashCardDialog::resizeEvent(QResizeEvent *event)
-{
-    ModalDialog::resizeEvent(event);
-    if (isVisible())
-        maximized = isMaximized();
-    layoutControls();
-}
-
-void FlashCardDialog::changeEvent(QEvent *event)
-{
-    ModalDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isVisible())
-        maximized = isMaximized();
 }
 
 void FlashCardDialog::layoutControls()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ModalDialog.h"
+#include "taking/QuizScreenDialog.h"
 
 #include <memory>
 
@@ -17,7 +17,7 @@ class FlashCardDialog;
 // runner shows one object for every card of a run; the flash-card editor
 // shows it in preview mode. The caller sets questionNumber, question and
 // previewMode, then exec() returns 1 (card finished) or 2 (stop the quiz).
-class FlashCardDialog : public ModalDialog
+class FlashCardDialog : public QuizScreenDialog
 {
     Q_OBJECT
 
@@ -25,37 +25,20 @@ public:
     FlashCardDialog(Quiz &quiz, Prompts &prompts, QWidget *parent = nullptr);
     ~FlashCardDialog() override;
 
-    int exec() override;
-    void open() override;
     void done(int result) override;
-
-    unsigned questionNumber = 0;   // decides only whether a score is shown yet
-    CQuestion *question = nullptr; // not owned; answers[0] is the card's answer
-    bool previewMode = false;
-    bool maximized = false; // carried from one showing to the next
-
-    // True from opening to closing: the screen takes clock ticks.
-    [[nodiscard]] bool isQuestionOpen() const;
-    [[nodiscard]] bool answerShown() const;
-    [[nodiscard]] bool paused() const;
-    [[nodiscard]] int worth() const;
 
 protected:
     void onCancel() override; // Abort quiz, Escape and the close box
     void customEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
-    bool beginQuestion();
+    bool beginQuestion() override;
     void tick();
     void timeout();
     void showAnswer();
     void judgeRight();
     void judgeWrong();
-    void layoutControls();
+    void layoutControls() override;
 
     std::unique_ptr<Ui::FlashCardDialog> ui;
-    Quiz &m_quiz;
-    std::unique_ptr<QuestionScreen> m_screen;
 };

@@ -33,18 +33,13 @@ QString answerCaption(int slot, const std::string &answer)
 } // namespace
 
 QuestionDialog::QuestionDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
-    : ModalDialog(parent)
+    : QuizScreenDialog(quiz, parent)
     , ui(std::make_unique<Ui::QuestionDialog>())
-    , m_quiz(quiz)
 {
     ui->setupUi(this);
     m_screen = std::make_unique<QuestionScreen>(*this, quiz, prompts, *ui->pictureBox,
                                                 *ui->questionTextBox);
     setHelpTopic(QStringLiteral("question-screen"));
-    // A maximize box; the window may also be sized, since that is how
-    // window managers allow maximizing, but not below its normal size.
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_checkBoxes = {ui->answerCheckBoxA, ui->answerCheckBoxB, ui->answerCheckBoxC,
                     ui->answerCheckBoxD, ui->answerCheckBoxE};
@@ -59,49 +54,10 @@ QuestionDialog::QuestionDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
     connect(ui->submitButton, &QPushButton::clicked, this, &QuestionDialog::accept);
     connect(ui->quitButton, &QPushButton::clicked, this, &QuestionDialog::reject);
 
-    const QSize normal = QuestionScreenSize(DialogUnits(font()));
-    setMinimumSize(normal);
-    resize(normal);
-    layoutControls();
+    setUpWindow(QuestionScreenSize(DialogUnits(font())));
 }
 
 QuestionDialog::~QuestionDialog() = default;
-
-bool QuestionDialog::isQuestionOpen() const
-{
-    return m_screen->isOpen();
-}
-
-bool QuestionDialog::answerShown() const
-{
-    return m_screen->clock.answerShown;
-}
-
-bool QuestionDialog::paused() const
-{
-    return m_screen->clock.paused;
-}
-
-int QuestionDialog::worth() const
-{
-    return m_screen->clock.worth;
-}
-
-int QuestionDialog::exec()
-{
-    if (!beginQuestion())
-        return Cancel;
-    return ModalDialog::exec();
-}
-
-void QuestionDialog::open()
-{
-    if (!beginQuestion()) {
-        setResult(Cancel);
-        return;
-    }
-    ModalDialog::open();
-}
 
 void QuestionDialog::done(int result)
 {
@@ -109,7 +65,7 @@ void QuestionDialog::done(int result)
         m_screen->end();
         m_framed = {};
     }
-    ModalDialog::done(result);
+    QuizScreenDialog::done(result);
 }
 
 void QuestionDialog::finish(int result)
@@ -330,7 +286,7 @@ void QuestionDialog::customEvent(QEvent *event)
             timeout(static_cast<QuizTimeout *>(event)->quizLimit);
         return;
     }
-    ModalDialog::customEvent(event);
+    QuizScreenDialog::customEvent(event);
 }
 
 void QuestionDialog::tick()
@@ -370,22 +326,7 @@ void QuestionDialog::keyPressEvent(QKeyEvent *event)
         onOk();
         return;
     }
-    ModalDialog::keyPressEvent(event);
-}
-
-void QuestionDialog::resizeEvent(QResizeEvent *event)
-{
-    ModalDialog::resizeEvent(event);
-    if (isVisible())
-        maximized = isMaximized();
-    layoutControls();
-}
-
-void QuestionDialog::changeEvent(QEvent *event)
-{
-    ModalDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isVisible())
-        maximized = isMaximized();
+    QuizScreenDialog::keyPressEvent(event);
 }
 
 void QuestionDialog::layoutControls()
@@ -410,7 +351,7 @@ void QuestionDialog::layoutControls()
 
 void QuestionDialog::paintEvent(QPaintEvent *event)
 {
-    ModalDialog::paintEvent(event);
+    QuizScreenDialog::paintEvent(event);
     // The frames are part of the window's painting, so they stay until the
     // question closes, whatever covers the window meanwhile.
     QPainter painter(this);

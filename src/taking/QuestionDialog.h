@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ModalDialog.h"
+#include "taking/QuizScreenDialog.h"
 
 #include <array>
 #include <memory>
@@ -23,7 +23,7 @@ class QuestionDialog;
 // display slot to stored answer, and `correct`/`chosen` stay indexed by the
 // stored answer. A question earns its current worth only when the ticked
 // answers are exactly the correct ones.
-class QuestionDialog : public ModalDialog
+class QuestionDialog : public QuizScreenDialog
 {
     Q_OBJECT
 
@@ -31,23 +31,10 @@ public:
     QuestionDialog(Quiz &quiz, Prompts &prompts, QWidget *parent = nullptr);
     ~QuestionDialog() override;
 
-    int exec() override;
-    void open() override;
     void done(int result) override;
 
-    unsigned questionNumber = 0;
-    CQuestion *question = nullptr; // not owned
-    bool previewMode = false;
-    bool maximized = false; // carried from one showing to the next
-
-    // True from opening to closing: the screen takes clock ticks.
-    [[nodiscard]] bool isQuestionOpen() const;
     // Display slot → stored answer index; -1 for a slot not used.
     [[nodiscard]] const std::array<int, 5> &answerOrder() const { return m_answerOrder; }
-    // The review state: the correct answers are framed.
-    [[nodiscard]] bool answerShown() const;
-    [[nodiscard]] bool paused() const;
-    [[nodiscard]] int worth() const;
     // The display slots framed as correct (painted with the window).
     [[nodiscard]] const std::array<bool, 5> &framedSlots() const { return m_framed; }
 
@@ -55,13 +42,11 @@ protected:
     void onOk() override;     // Submit, Next question, or Enter in a preview
     void onCancel() override; // Quit, Escape and the close box: abort
     void customEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool beginQuestion();
+    bool beginQuestion() override;
     void finish(int result);
     void tick();
     void timeout(bool quizLimit);
@@ -70,11 +55,9 @@ private:
     void readButtons();
     void writeButtons();
     [[nodiscard]] QAbstractButton *answerButton(int slot) const;
-    void layoutControls();
+    void layoutControls() override;
 
     std::unique_ptr<Ui::QuestionDialog> ui;
-    Quiz &m_quiz;
-    std::unique_ptr<QuestionScreen> m_screen;
     std::array<QAbstractButton *, 5> m_checkBoxes{};
     std::array<QAbstractButton *, 5> m_radioButtons{};
     bool m_radioStyle = false;

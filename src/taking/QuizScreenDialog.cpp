@@ -1,0 +1,74 @@
+#include "taking/QuizScreenDialog.h"
+
+#include "taking/QuestionScreen.h"
+
+#include <QEvent>
+
+QuizScreenDialog::QuizScreenDialog(Quiz &quiz, QWidget *parent)
+    : ModalDialog(parent)
+    , m_quiz(quiz)
+{}
+
+QuizScreenDialog::~QuizScreenDialog() = default;
+
+void QuizScreenDialog::setUpWindow(QSize normalSize)
+{
+    // A maximize box; the window may also be sized, since that is how
+    // window managers allow maximizing, but not below its normal size.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(normalSize);
+    resize(normalSize);
+    layoutControls();
+}
+
+bool QuizScreenDialog::isQuestionOpen() const
+{
+    return m_screen->isOpen();
+}
+
+bool QuizScreenDialog::answerShown() const
+{
+    return m_screen->clock.answerShown;
+}
+
+bool QuizScreenDialog::paused() const
+{
+    return m_screen->clock.paused;
+}
+
+int QuizScreenDialog::worth() const
+{
+    return m_screen->clock.worth;
+}
+
+int QuizScreenDialog::exec()
+{
+    if (!beginQuestion())
+        return Cancel;
+    return ModalDialog::exec();
+}
+
+void QuizScreenDialog::open()
+{
+    if (!beginQuestion()) {
+        setResult(Cancel);
+        return;
+    }
+    ModalDialog::open();
+}
+
+void QuizScreenDialog::resizeEvent(QResizeEvent *event)
+{
+    ModalDialog::resizeEvent(event);
+    if (isVisible())
+        maximized = isMaximized();
+    layoutControls();
+}
+
+void QuizScreenDialog::changeEvent(QEvent *event)
+{
+    ModalDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible())
+        maximized = isMaximized();
+}

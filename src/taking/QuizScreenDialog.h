@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ui/ModalDialog.h"
+
+#include <memory>
+
+class CQuestion;
+class QuestionScreen;
+class Quiz;
+
+// What the two question screens share: the fields the quiz runner and the
+// editors' previews set before each showing, the question's clock state,
+// opening the question when the window is shown, and keeping `maximized`
+// from one question to the next. exec() returns 1 (finished) or 2 (stop).
+class QuizScreenDialog : public ModalDialog
+{
+    Q_OBJECT
+
+public:
+    ~QuizScreenDialog() override;
+
+    int exec() override;
+    void open() override;
+
+    unsigned questionNumber = 0;
+    CQuestion *question = nullptr; // not owned
+    bool previewMode = false;
+    bool maximized = false; // carried from one showing to the next
+
+    // True from opening to closing: the screen takes clock ticks.
+    [[nodiscard]] bool isQuestionOpen() const;
+    [[nodiscard]] bool answerShown() const;
+    [[nodiscard]] bool paused() const;
+    [[nodiscard]] int worth() const;
+
+protected:
+    QuizScreenDialog(Quiz &quiz, QWidget *parent);
+
+    // Gives the window its flags and its normal (and smallest) client size.
+    void setUpWindow(QSize normalSize);
+    // Opens the question; false when the screen could not (it then ends at once).
+    virtual bool beginQuestion() = 0;
+    // Places the controls for the current client size.
+    virtual void layoutControls() = 0;
+
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+    Quiz &m_quiz;
+    std::unique_ptr<QuestionScreen> m_screen; // made by the screen once its form exists
+};
