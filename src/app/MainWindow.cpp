@@ -20,6 +20,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QTimer>
 
 namespace {
@@ -40,7 +42,7 @@ MainWindow::MainWindow(Quiz &quiz, Prompts &prompts, StartOptions start, QWidget
     setHelpTopic(QStringLiteral("main-window"));
     setWindowIcon(brainloftIcon());
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(ui->createButton, &QPushButton::clicked, this, &MainWindow::createQuiz);
     connect(ui->loadButton, &QPushButton::clicked, this, &MainWindow::loadQuiz);
@@ -73,6 +75,20 @@ void MainWindow::RefreshCaption()
     const QString name = captionFileName(m_quiz.pathName);
     setWindowTitle(name.isEmpty() ? QStringLiteral("Brainloft - <New Quiz>")
                                   : QStringLiteral("Brainloft - %1").arg(name));
+    fitCaption();
+}
+
+void MainWindow::fitCaption()
+{
+    // The window is narrow and of fixed size; widen it so that the title bar
+    // can show the quiz's name instead of eliding it (title fonts are often
+    // bold, and the bar also holds the window's buttons).
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int wanted = metrics.horizontalAdvance(windowTitle()) + 10 * metrics.height();
+    const QSize least = layout()->totalMinimumSize();
+    setFixedSize(qBound(least.width(), wanted, 4 * least.width()), least.height());
 }
 
 void MainWindow::updateControls()

@@ -61,6 +61,7 @@ private:
     // Take follows the quiz; Edit follows m_editEnabled, which each command
     // sets by its own rule.
     void updateControls();
+    void fitCaption();
     void openStartFile();
     bool confirmClose();
 

@@ -81,6 +81,19 @@ TEST_F(MainWindowTest, LoadEnablesTakeAndEditAndNamesTheFile)
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("blz"));
 }
 
+TEST_F(MainWindowTest, WidensToShowTheCaption)
+{
+    MainWindow window(m_quiz, m_prompts);
+    const int narrow = window.width();
+    QFont bold = window.font();
+    bold.setBold(true);
+    EXPECT_GT(narrow, QFontMetrics(bold).horizontalAdvance(window.windowTitle()));
+    ASSERT_TRUE(window.LoadQuizFile(saveQuiz("a-rather-long-quiz-name-for-unit-one.blz", "pw", 1)));
+    EXPECT_GT(window.width(), QFontMetrics(bold).horizontalAdvance(window.windowTitle()));
+    EXPECT_GT(window.width(), narrow);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()); // still a fixed-size window
+}
+
 TEST_F(MainWindowTest, ButtonsFollowTheLoadedQuiz)
 {
     struct Case
