@@ -10,12 +10,6 @@
 #include "ui/Prompts.h"
 #include "ui/QuizEvents.h"
 
-namespace {
-
-const QString BRAINLOFT = QStringLiteral("Brainloft");
-
-} // namespace
-
 FlashCardDialog::FlashCardDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
     : QuizScreenDialog(quiz, parent)
     , ui(std::make_unique<Ui::FlashCardDialog>())
@@ -119,28 +113,6 @@ void FlashCardDialog::judgeWrong()
         return;
     question->earnedPoints = 0;
     done(Ok);
-}
-
-void FlashCardDialog::onCancel()
-{
-    if (!isQuestionOpen())
-        return;
-    if (previewMode) {
-        done(Cancel);
-        return;
-    }
-    QuestionClock &clock = m_screen->clock;
-    const bool wasPaused = clock.paused;
-    clock.paused = true;
-    const int answer =
-        m_screen->showBox(QStringLiteral("Are you sure you want to abort this quiz?"), BRAINLOFT,
-                          MB_ICONQUESTION | MB_YESNO);
-    if (!isQuestionOpen())
-        return;
-    if (answer == IDYES)
-        done(Cancel);
-    else
-        clock.paused = wasPaused;
 }
 
 void FlashCardDialog::customEvent(QEvent *event)

@@ -28,7 +28,6 @@ public:
     void done(int result) override;
 
 protected:
-    void onCancel() override; // Abort quiz, Escape and the close box
     void customEvent(QEvent *event) override;
 
 private:

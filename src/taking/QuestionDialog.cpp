@@ -68,11 +68,6 @@ void QuestionDialog::done(int result)
     QuizScreenDialog::done(result);
 }
 
-void QuestionDialog::finish(int result)
-{
-    done(result);
-}
-
 bool QuestionDialog::beginQuestion()
 {
     if (!question)
@@ -193,11 +188,11 @@ void QuestionDialog::onOk()
     CQuestion &q = *question;
     if (previewMode) {
         readButtons();
-        finish(Ok);
+        done(Ok);
         return;
     }
     if (m_screen->clock.answerShown) {
-        finish(m_quiz.overallTimeLimitOn && m_quiz.quizSecondsLeft < 0 ? Cancel : Ok);
+        done(m_quiz.overallTimeLimitOn && m_quiz.quizSecondsLeft < 0 ? Cancel : Ok);
         return;
     }
     readButtons();
@@ -223,34 +218,12 @@ void QuestionDialog::onOk()
         m_quiz.earnedPoints += worth;
         q.earnedPoints = worth;
         readButtons();
-        finish(Ok);
+        done(Ok);
     } else if (m_quiz.reviewAnswers) {
         ShowCorrectAnswer(false);
     } else {
-        finish(Ok);
+        done(Ok);
     }
-}
-
-void QuestionDialog::onCancel()
-{
-    if (!isQuestionOpen())
-        return;
-    if (previewMode) {
-        finish(Cancel);
-        return;
-    }
-    QuestionClock &clock = m_screen->clock;
-    const bool wasPaused = clock.paused;
-    clock.paused = true;
-    const int answer =
-        m_screen->showBox(QStringLiteral("Are you sure you want to abort this quiz?"), BRAINLOFT,
-                          MB_ICONQUESTION | MB_YESNO);
-    if (!isQuestionOpen())
-        return;
-    if (answer == IDYES)
-        finish(Cancel);
-    else
-        clock.paused = wasPaused;
 }
 
 void QuestionDialog::ShowCorrectAnswer(bool timeExpired)
@@ -313,7 +286,7 @@ void QuestionDialog::timeout(bool quizLimit)
     if (m_quiz.reviewAnswers)
         ShowCorrectAnswer(true);
     else
-        finish(quizLimit ? Cancel : Ok);
+        done(quizLimit ? Cancel : Ok);
 }
 
 void QuestionDialog::keyPressEvent(QKeyEvent *event)

@@ -39,15 +39,13 @@ public:
     [[nodiscard]] const std::array<bool, 5> &framedSlots() const { return m_framed; }
 
 protected:
-    void onOk() override;     // Submit, Next question, or Enter in a preview
-    void onCancel() override; // Quit, Escape and the close box: abort
+    void onOk() override; // Submit, Next question, or Enter in a preview
     void customEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool beginQuestion() override;
-    void finish(int result);
     void tick();
     void timeout(bool quizLimit);
     void ShowCorrectAnswer(bool timeExpired);

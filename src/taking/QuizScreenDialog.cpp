@@ -1,6 +1,7 @@
 #include "taking/QuizScreenDialog.h"
 
 #include "taking/QuestionScreen.h"
+#include "ui/Prompts.h"
 
 #include <QEvent>
 
@@ -40,6 +41,28 @@ bool QuizScreenDialog::paused() const
 int QuizScreenDialog::worth() const
 {
     return m_screen->clock.worth;
+}
+
+void QuizScreenDialog::onCancel()
+{
+    if (!isQuestionOpen())
+        return;
+    if (previewMode) {
+        done(Cancel);
+        return;
+    }
+    QuestionClock &clock = m_screen->clock;
+    const bool wasPaused = clock.paused;
+    clock.paused = true;
+    const int answer =
+        m_screen->showBox(QStringLiteral("Are you sure you want to abort this quiz?"),
+                          QStringLiteral("Brainloft"), MB_ICONQUESTION | MB_YESNO);
+    if (!isQuestionOpen())
+        return;
+    if (answer == IDYES)
+        done(Cancel);
+    else
+        clock.paused = wasPaused;
 }
 
 int QuizScreenDialog::exec()

@@ -43,6 +43,10 @@ protected:
     // Places the controls for the current client size.
     virtual void layoutControls() = 0;
 
+    // Abort, Escape and the close box: a preview just closes; a quiz asks
+    // first, with the clocks held while the question is on screen.
+    void onCancel() override;
+
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
