@@ -31,13 +31,6 @@ FlashCardDialog::FlashCardDialog(Quiz &quiz, Prompts &prompts, QWidget *parent)
 
 FlashCardDialog::~FlashCardDialog() = default;
 
-void FlashCardDialog::done(int result)
-{
-    if (m_screen->isOpen())
-        m_screen->end();
-    QuizScreenDialog::done(result);
-}
-
 bool FlashCardDialog::beginQuestion()
 {
     if (!question)
@@ -115,21 +108,6 @@ void FlashCardDialog::judgeWrong()
     done(Ok);
 }
 
-void FlashCardDialog::customEvent(QEvent *event)
-{
-    if (event->type() == QuizTickEvent) {
-        if (m_screen->takeTick())
-            tick();
-        return;
-    }
-    if (event->type() == QuizTimeoutEvent) {
-        if (m_screen->takeTimeout(*event))
-            timeout();
-        return;
-    }
-    QuizScreenDialog::customEvent(event);
-}
-
 void FlashCardDialog::tick()
 {
     QuestionClock &clock = m_screen->clock;
@@ -149,7 +127,7 @@ void FlashCardDialog::tick()
         m_screen->postTimeout(false);
 }
 
-void FlashCardDialog::timeout()
+void FlashCardDialog::timeout(bool /*quizLimit*/)
 {
     m_screen->showTimeExpired(false);
     if (isQuestionOpen())

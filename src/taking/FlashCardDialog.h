@@ -25,15 +25,12 @@ public:
     FlashCardDialog(Quiz &quiz, Prompts &prompts, QWidget *parent = nullptr);
     ~FlashCardDialog() override;
 
-    void done(int result) override;
-
-protected:
-    void customEvent(QEvent *event) override;
-
 private:
     bool beginQuestion() override;
-    void tick();
-    void timeout();
+    void tick() override;
+    // Only the card's own limit posts a time-out here; when the quiz runs
+    // out, the tick closes the card at once.
+    void timeout(bool quizLimit) override;
     void showAnswer();
     void judgeRight();
     void judgeWrong();

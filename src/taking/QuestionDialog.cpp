@@ -61,10 +61,7 @@ QuestionDialog::~QuestionDialog() = default;
 
 void QuestionDialog::done(int result)
 {
-    if (m_screen->isOpen()) {
-        m_screen->end();
-        m_framed = {};
-    }
+    m_framed = {};
     QuizScreenDialog::done(result);
 }
 
@@ -245,21 +242,6 @@ void QuestionDialog::ShowCorrectAnswer(bool timeExpired)
     ui->worthLabel->setText(timeExpired ? QStringLiteral("Time expired!")
                                         : QStringLiteral("Incorrect!"));
     ui->scoreLabel->setText(QStringLiteral("Correct answer shown above."));
-}
-
-void QuestionDialog::customEvent(QEvent *event)
-{
-    if (event->type() == QuizTickEvent) {
-        if (m_screen->takeTick())
-            tick();
-        return;
-    }
-    if (event->type() == QuizTimeoutEvent) {
-        if (m_screen->takeTimeout(*event))
-            timeout(static_cast<QuizTimeout *>(event)->quizLimit);
-        return;
-    }
-    QuizScreenDialog::customEvent(event);
 }
 
 void QuestionDialog::tick()

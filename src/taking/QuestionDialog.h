@@ -40,14 +40,13 @@ public:
 
 protected:
     void onOk() override; // Submit, Next question, or Enter in a preview
-    void customEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool beginQuestion() override;
-    void tick();
-    void timeout(bool quizLimit);
+    void tick() override;
+    void timeout(bool quizLimit) override;
     void ShowCorrectAnswer(bool timeExpired);
     void answerClicked();
     void readButtons();

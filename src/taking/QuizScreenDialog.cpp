@@ -2,6 +2,7 @@
 
 #include "taking/QuestionScreen.h"
 #include "ui/Prompts.h"
+#include "ui/QuizEvents.h"
 
 #include <QEvent>
 
@@ -63,6 +64,28 @@ void QuizScreenDialog::onCancel()
         done(Cancel);
     else
         clock.paused = wasPaused;
+}
+
+void QuizScreenDialog::done(int result)
+{
+    if (m_screen->isOpen())
+        m_screen->end();
+    ModalDialog::done(result);
+}
+
+void QuizScreenDialog::customEvent(QEvent *event)
+{
+    if (event->type() == QuizTickEvent) {
+        if (m_screen->takeTick())
+            tick();
+        return;
+    }
+    if (event->type() == QuizTimeoutEvent) {
+        if (m_screen->takeTimeout(*event))
+            timeout(static_cast<QuizTimeout *>(event)->quizLimit);
+        return;
+    }
+    ModalDialog::customEvent(event);
 }
 
 int QuizScreenDialog::exec()

@@ -21,6 +21,8 @@ public:
 
     int exec() override;
     void open() override;
+    // Ends the question first, so no tick or time-out reaches it afterwards.
+    void done(int result) override;
 
     unsigned questionNumber = 0;
     CQuestion *question = nullptr; // not owned
@@ -42,11 +44,16 @@ protected:
     virtual bool beginQuestion() = 0;
     // Places the controls for the current client size.
     virtual void layoutControls() = 0;
+    // One second of the quiz clock, while the question is open.
+    virtual void tick() = 0;
+    // A time-out posted by tick(); quizLimit tells which limit ran out.
+    virtual void timeout(bool quizLimit) = 0;
 
     // Abort, Escape and the close box: a preview just closes; a quiz asks
     // first, with the clocks held while the question is on screen.
     void onCancel() override;
 
+    void customEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
