@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Data and files for the benchmarks. Files go to $BRAINLOFT_BENCH_DIR (set by

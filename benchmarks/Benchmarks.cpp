@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brainloft's benchmarks, each against a baseline measured in the same run:
 // the quiz file against raw file I/O of the same bytes, scrambling against
 // copying, the log export against copying the file, an append to a large log

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up as src/main.cpp performs it (keep the two alike),
 // up to the main window's first paint.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the picture checks and the bitmap loader: the
 // header check must agree with its rule, and the loader must refuse what it
 // cannot show without allocating for a size the file only claims.

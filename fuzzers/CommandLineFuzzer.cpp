@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splits the input at NUL bytes into command-line arguments and checks what
 // the parser makes of them against what the options promise.
 

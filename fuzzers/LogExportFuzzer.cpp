@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the log export, from memory and through files,
 // and compares what it writes and reports with a plain reading of the
 // layout: the signature, then blocks of a 4-byte little-endian length and

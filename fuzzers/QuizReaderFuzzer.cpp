@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the quiz file reader, from memory and through a
 // file, and checks that whatever it accepts survives a save and a reload
 // unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the sample quizzes and their pictures with the program's own quiz
 // writer. "make_examples DIR" writes them into DIR; "make_examples --check DIR"
 // compares DIR with what would be written and fails on any difference, so the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "editor/QuestionEditorBase.h"
 
 #include "editor/BitmapFiles.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The results-log file beside a quiz (quiz.blz → quiz.blg): the 13 bytes

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "CQuestion.h"
 
 bool CQuestion::SetCustomFont(const LogFont *record)

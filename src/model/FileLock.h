@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Advisory open-file-description locks (F_OFD_SETLK). Unlike classic POSIX

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The model of Brainloft: one Quiz with its questions, the scrambling of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Taking a quiz. A run is one call of QuizRunner::run(): it orders the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "taking/QuizTexts.h"
 
 std::int64_t Percent(std::int64_t points, std::int64_t total)

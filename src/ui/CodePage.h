@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Text in quiz files and logs is 8-bit, in the ANSI code page of the system

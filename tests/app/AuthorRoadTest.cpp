@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The author's whole road through the real windows: create a quiz with a
 // password and parameters, write questions with a picture and a font, save,
 // load, take it with the result logged, open it again with the password,

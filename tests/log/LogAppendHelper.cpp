@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appends results to a log from a separate process, for the tests of
 // concurrent takers, of a write that fails partway and of a folder the
 // taker may not write to.

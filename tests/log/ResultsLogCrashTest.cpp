@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Appends killed at random moments: a helper process appends entries to one
 // log over and over and is killed (SIGKILL) after a random wait, hundreds
 // of times, each round adding to the same log. After every kill the log

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves killed at random moments: a helper process saves two quizzes in
 // turn over and over, and is killed (SIGKILL) after a random wait, hundreds
 // of times. After every kill the file must load as one of the two quizzes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the two crash-test quizzes to PATH in turn, forever, writing one
 // byte to standard output after each completed save ('0' or '1': which quiz
 // the file now holds). The crash test kills it at random moments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every test program: widget tests need a QApplication, and run
 // headless on the offscreen platform with a fixed code page and locale.
 // The program registers itself in the user's folders at every start, so each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files we write and install, checked by the desktop's own tools. Each
 // test skips, saying which package it needs, where its tool is missing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the quiz clock against a steady clock: runs a one-question quiz
 // through the main window for a while (130 s unless told otherwise), notes
 // when each tick reaches the question screen, then aborts the quiz and
