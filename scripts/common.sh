@@ -1,7 +1,10 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./run and ./test: install what is missing, then configure and build.
 
 # The Debian packages needed to build Brainloft and run its tests.
 BRAINLOFT_PACKAGES="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libgl-dev fonts-dejavu-core desktop-file-utils shared-mime-info xdg-utils appstream libglib2.0-bin"
+# Charts for the results, zip packages, translations, and PDFs read back in tests.
+BRAINLOFT_PACKAGES+=" qt6-charts-dev libquazip1-qt6-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n poppler-utils"
 
 # ensure_packages PKG...: installs those not yet installed (through sudo when
 # not root); says nothing when all are there.
@@ -36,6 +39,24 @@ build_brainloft() {
     shift 2
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" --target "$target" -j "$(nproc)"
+}
+
+# needs_display ARGUMENTS...: whether Brainloft, started with these
+# arguments, opens a window. --help, --version and the commands that only
+# write files (--import, --export, --print-pdf, and --results with a file
+# to write) need no display.
+needs_display() {
+    local argument results=false writes=false
+    for argument in "$@"; do
+        [ "$argument" = "--" ] && break
+        case "${argument,,}" in
+            --help | --version | --import | --export | --print-pdf) return 1 ;;
+            --results) results=true ;;
+            --takers-csv | --takers-csv=* | --items-csv | --items-csv=* | --summary-csv | \
+                --summary-csv=* | --report-pdf | --report-pdf=*) writes=true ;;
+        esac
+    done
+    ! { $results && $writes; }
 }
 
 # What ./fuzz (and ./test, which runs it briefly) needs besides the above.

@@ -1,30 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Brainloft: build quizzes and flash cards, take them, log the results.
 
 #include "app/CommandLine.h"
+#include "app/Console.h"
+#include "app/FileCommands.h"
 #include "app/QuizApp.h"
 #include "ui/Icons.h"
 #include "ui/Prompts.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+namespace {
+
+std::string programName(int argc, char *argv[])
+{
+    std::string program = argc > 0 ? argv[0] : "brainloft";
+    return program.substr(program.find_last_of('/') + 1);
+}
+
+// The toolkit takes its own options (-reverse, -style, -platform ...) out
+// of argc and argv when it starts; what is left is ours.
+CommandLine remainingCommandLine(int argc, char *argv[])
+{
+    return ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const CommandLine commandLine = ParseCommandLine(arguments);
     // Answered before any window system is needed, so they work anywhere.
-    if (commandLine.action == CommandLine::Action::Help) {
-        std::string program = argc > 0 ? argv[0] : "brainloft";
-        program = program.substr(program.find_last_of('/') + 1);
-        std::fputs(UsageText(program).c_str(), stdout);
+    const CommandLine early = remainingCommandLine(argc, argv);
+    if (early.action == CommandLine::Action::Help) {
+        std::fputs(UsageText(programName(argc, argv)).c_str(), stdout);
         return 0;
     }
-    if (commandLine.action == CommandLine::Action::Version) {
+    if (early.action == CommandLine::Action::Version) {
         std::puts("Brainloft " BRAINLOFT_VERSION);
         return 0;
+    }
+
+    if (early.isHeadless() || early.action == CommandLine::Action::BadArguments) {
+        // Fonts and PDF output need a GUI application, but no display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication application(argc, argv);
+        QGuiApplication::setApplicationVersion(QStringLiteral(BRAINLOFT_VERSION));
+        const CommandLine line = remainingCommandLine(argc, argv);
+        StandardConsole console;
+        if (line.action == CommandLine::Action::BadArguments) {
+            console.printError(QString::fromStdString(programName(argc, argv) + ": " + line.error +
+                                                      "\nTry '" + programName(argc, argv) +
+                                                      " --help'."));
+            return ExitCode::BadArguments;
+        }
+        return RunFileCommand(line, console);
     }
 
     QApplication application(argc, argv);
@@ -34,5 +69,5 @@ int main(int argc, char *argv[])
 
     QtPrompts prompts;
     QuizApp app(prompts);
-    return app.run(commandLine);
+    return app.run(remainingCommandLine(argc, argv));
 }

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/QuizApp.h"
 
 #include "app/CommandLine.h"
+#include "app/FileCommands.h"
 #include "app/MainWindow.h"
 #include "system/Registration.h"
 #include "system/Uninstall.h"
@@ -24,6 +27,9 @@ int QuizApp::run(const CommandLine &commandLine)
             UninstallProgram(m_prompts, RunningProgramPath());
         return 0;
     }
+
+    if (commandLine.action == CommandLine::Action::Results)
+        return RunResultsWindow(m_quiz, m_prompts, commandLine.results);
 
     StartOptions start;
     start.startFile = pathToQString(commandLine.startFile);
