@@ -72,11 +72,13 @@ void PrintTextDocument(benchmark::State &state)
     QTextCursor cursor(&document);
     for (int i = 0; i < quiz.questionCount(); ++i) {
         const CQuestion &question = *quiz.QuestionAt(i);
-        cursor.insertText(QStringLiteral("%1. %2").arg(i + 1).arg(CodePage::toUnicode(question.text)));
+        cursor.insertText(
+            QStringLiteral("%1. %2").arg(i + 1).arg(CodePage::toUnicode(question.text)));
         for (int a = 0; a < 5; ++a) {
             cursor.insertBlock();
-            cursor.insertText(QStringLiteral("%1. %2").arg(QChar(u'A' + a)).arg(
-                CodePage::toUnicode(question.answers[std::size_t(a)])));
+            cursor.insertText(QStringLiteral("%1. %2")
+                                  .arg(QChar(u'A' + a))
+                                  .arg(CodePage::toUnicode(question.answers[std::size_t(a)])));
         }
         cursor.insertBlock();
     }

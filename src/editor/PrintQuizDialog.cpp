@@ -86,9 +86,9 @@ void PrintQuizDialog::UpdateControls()
 {
     const PrintRequest wanted = request();
     const int versions = wanted.versions;
-    ui->versionLettersLabel->setText(versions == 1 ? QString(VersionLetter(0))
-                                                   : tr("%1 to %2").arg(VersionLetter(0),
-                                                                        VersionLetter(versions - 1)));
+    ui->versionLettersLabel->setText(
+        versions == 1 ? QString(VersionLetter(0))
+                      : tr("%1 to %2").arg(VersionLetter(0), VersionLetter(versions - 1)));
     ui->sameVersionsLabel->setVisible(versions > 1 && !VersionsDiffer(m_quiz));
     const bool something = (wanted.paper || wanted.key) && m_quiz.questionCount() > 0;
     ui->previewButton->setEnabled(something);
@@ -154,11 +154,11 @@ void PrintQuizDialog::Print()
     }
     if (!outcome.ok) {
         const QString where = !target.outputFileName().isEmpty() ? target.outputFileName()
-                              : !target.printerName().isEmpty() ? target.printerName()
+                              : !target.printerName().isEmpty()  ? target.printerName()
                                                                  : tr("the printer");
-        m_prompts.messageBox(this,
-                             tr("The quiz could not be printed on %1:\n%2").arg(where, outcome.error),
-                             BRAINLOFT, MB_OK | MB_ICONEXCLAMATION);
+        m_prompts.messageBox(
+            this, tr("The quiz could not be printed on %1:\n%2").arg(where, outcome.error),
+            BRAINLOFT, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     reportNotes(outcome);

@@ -116,8 +116,7 @@ std::vector<BlockPlace> Paginate(const std::vector<double> &heights, double firs
             }
             // Taller than a page: it runs over as many pages as it needs,
             // and whatever comes next starts on a fresh page.
-            const int span =
-                height <= pageSpace ? 1 : int(std::ceil(height / pageSpace - 1e-9));
+            const int span = height <= pageSpace ? 1 : int(std::ceil(height / pageSpace - 1e-9));
             places.push_back({page, 0, span});
             if (span > 1) {
                 pageCount = std::max(pageCount, page + span);

@@ -60,8 +60,8 @@ struct BlockPlace
 // needs. The first page may offer less room (it carries the paper's
 // header). `pageCount` receives the number of pages used (at least one).
 [[nodiscard]] std::vector<BlockPlace> Paginate(const std::vector<double> &heights,
-                                               double firstPageSpace, double pageSpace,
-                                               double gap, int &pageCount);
+                                               double firstPageSpace, double pageSpace, double gap,
+                                               int &pageCount);
 
 // Flash cards: two columns by four rows on each sheet, the fronts on one
 // page and the backs on the next.

@@ -153,8 +153,7 @@ public:
         const QString key = stored + QLatin1Char('@') + QString::number(wanted);
         auto scaled = m_scaled.constFind(key);
         if (scaled == m_scaled.constEnd())
-            scaled = m_scaled.insert(
-                key, original.scaledToWidth(wanted, Qt::SmoothTransformation));
+            scaled = m_scaled.insert(key, original.scaledToWidth(wanted, Qt::SmoothTransformation));
         return *scaled;
     }
 
@@ -257,17 +256,17 @@ private:
     Pictures m_pictures;
     int m_versions;
     double m_dpi;
-    QRectF m_content;    // the page's printable area; the painter's origin is its corner
-    QRectF m_fullPage;   // the whole sheet, in the same coordinates
-    QString m_family;    // of the paper's own text
+    QRectF m_content;  // the page's printable area; the painter's origin is its corner
+    QRectF m_fullPage; // the whole sheet, in the same coordinates
+    QString m_family;  // of the paper's own text
     double m_footerHeight = 0;
     double m_numberWidth = 0;
     long long m_totalPoints = 0;
     std::vector<double> m_columns; // key: left edges, and the right edge last
 };
 
-QuizPrinter::QuizPrinter(const Quiz &quiz, const PrintRequest &request,
-                         QPagedPaintDevice &device, QPainter &painter)
+QuizPrinter::QuizPrinter(const Quiz &quiz, const PrintRequest &request, QPagedPaintDevice &device,
+                         QPainter &painter)
     : m_quiz(quiz)
     , m_request(request)
     , m_device(device)
@@ -284,9 +283,9 @@ QuizPrinter::QuizPrinter(const Quiz &quiz, const PrintRequest &request,
     m_fullPage = full.translated(-paint.topLeft());
     m_family = QGuiApplication::font().family();
     m_footerHeight = text(QStringLiteral("Page"), font(8.5), m_content.width()).height + mm(4);
-    m_numberWidth = std::max(mm(8), text(QStringLiteral("512."), font(11, true), m_content.width())
-                                            .naturalWidth +
-                                        mm(3));
+    m_numberWidth = std::max(
+        mm(8),
+        text(QStringLiteral("512."), font(11, true), m_content.width()).naturalWidth + mm(3));
     for (int i = 0; i < quiz.questionCount(); ++i)
         m_totalPoints += quiz.QuestionAt(i)->score;
 }
@@ -366,8 +365,7 @@ double QuizPrinter::addPicture(Block &block, const CQuestion &question, double x
     }
     // Its size on a screen (96 pixels to the inch), made smaller to fit.
     const QSizeF natural(original.width() * m_dpi / 96.0, original.height() * m_dpi / 96.0);
-    const double scale =
-        std::min({1.0, width / natural.width(), maxHeight / natural.height()});
+    const double scale = std::min({1.0, width / natural.width(), maxHeight / natural.height()});
     const QSizeF size = natural * scale;
     Item item;
     item.kind = Item::Kind::Picture;
@@ -488,8 +486,8 @@ Block QuizPrinter::paperHeader(int version) const
     header.addText(title, 0, 0);
     double y = title.height;
     if (m_versions > 1) {
-        const TextPiece name = text(versionName(version), font(14, true), width * 0.3,
-                                    Qt::AlignRight);
+        const TextPiece name =
+            text(versionName(version), font(14, true), width * 0.3, Qt::AlignRight);
         header.addText(name, width * 0.7, title.ascent - name.ascent);
         y = std::max(y, name.height);
     }
@@ -502,8 +500,8 @@ Block QuizPrinter::paperHeader(int version) const
     const double dateLeft = width * 0.66;
     const double baseline = y + name.ascent + mm(0.6);
     header.addText(name, 0, y);
-    header.addShape(Item::Kind::Line,
-                    QRectF(name.naturalWidth + mm(2), baseline, dateLeft - mm(6) - name.naturalWidth - mm(2), 0));
+    header.addShape(Item::Kind::Line, QRectF(name.naturalWidth + mm(2), baseline,
+                                             dateLeft - mm(6) - name.naturalWidth - mm(2), 0));
     header.addText(date, dateLeft, y);
     header.addShape(Item::Kind::Line, QRectF(dateLeft + date.naturalWidth + mm(2), baseline,
                                              width - dateLeft - date.naturalWidth - mm(2), 0));
@@ -577,7 +575,8 @@ Block QuizPrinter::questionBlock(const PrintedQuestion &printed, int number)
                 text(QStringLiteral("%1.").arg(QChar(u'A' + int(slot))), body, width);
             const TextPiece answer = text(plainText(question.answers[printed.answers[slot]]), body,
                                           m_content.width() - answerLeft);
-            block.addShape(Item::Kind::Box, QRectF(indent, y + answer.ascent - box * 0.9, box, box));
+            block.addShape(Item::Kind::Box,
+                           QRectF(indent, y + answer.ascent - box * 0.9, box, box));
             block.addText(letter, letterLeft, y);
             block.addText(answer, answerLeft, y);
             y += std::max(answer.height, box) + mm(1.6);
@@ -598,7 +597,8 @@ void QuizPrinter::paper(int version)
     blocks.reserve(order.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         blocks.push_back(questionBlock(order[i], int(i) + 1));
-    drawFlow(paperHeader(version), Block(), blocks, mm(7), QuizTitle(m_quiz) + versionSuffix(version));
+    drawFlow(paperHeader(version), Block(), blocks, mm(7),
+             QuizTitle(m_quiz) + versionSuffix(version));
 }
 
 void QuizPrinter::drawCard(const QRectF &cell, const CQuestion &question, int number, bool back)
@@ -607,8 +607,8 @@ void QuizPrinter::drawCard(const QRectF &cell, const CQuestion &question, int nu
     const QRectF inner = cell.adjusted(pad, pad, -pad, -pad);
     const QFont small = font(8, false, false);
     Block card;
-    const TextPiece label = text(QString::number(number), small, inner.width(),
-                                 back ? Qt::AlignRight : Qt::AlignLeft);
+    const TextPiece label =
+        text(QString::number(number), small, inner.width(), back ? Qt::AlignRight : Qt::AlignLeft);
     card.addText(label, 0, 0, GREY);
     double top = label.height + mm(1);
     double bottom = inner.height();
@@ -627,9 +627,9 @@ void QuizPrinter::drawCard(const QRectF &cell, const CQuestion &question, int nu
     }
     const std::string &content = back ? question.answers[0] : question.text;
     if (!content.empty() && bottom > top) {
-        const TextPiece body = fittedText(plainText(content),
-                                          back ? font(14) : questionFont(question, 14),
-                                          inner.width(), bottom - top);
+        const TextPiece body =
+            fittedText(plainText(content), back ? font(14) : questionFont(question, 14),
+                       inner.width(), bottom - top);
         card.addText(body, 0, top + std::max(0.0, (bottom - top - body.height) / 2));
     }
     m_painter.save();
@@ -719,8 +719,8 @@ Block QuizPrinter::tableRow(const QStringList &cells, const QFont &font, bool st
         const double width = m_columns[std::size_t(c) + 1] - left - mm(2);
         // The last column of a multiple-choice key (the points) is numbers.
         const bool numbers = m_quiz.quizType == 0 && c == 2;
-        const TextPiece piece = text(cells[c], font, std::max(width, mm(5)),
-                                     numbers ? Qt::AlignRight : Qt::AlignLeft);
+        const TextPiece piece =
+            text(cells[c], font, std::max(width, mm(5)), numbers ? Qt::AlignRight : Qt::AlignLeft);
         row.addText(piece, left, pad);
         height = std::max(height, piece.height);
     }
@@ -757,9 +757,9 @@ void QuizPrinter::key(int version)
             QString front = plainText(question.text);
             if (front.isEmpty() && !question.imageFile.empty())
                 front = tr("[picture: %1]").arg(CodePage::toUnicode(question.imageFile));
-            rows.push_back(tableRow({number + QStringLiteral(". ") + front,
-                                     plainText(question.answers[0])},
-                                    body, false));
+            rows.push_back(
+                tableRow({number + QStringLiteral(". ") + front, plainText(question.answers[0])},
+                         body, false));
         } else {
             const QString letters = CorrectLetters(question, order[i].answers);
             rows.push_back(tableRow({number, letters.isEmpty() ? QStringLiteral("\u2014") : letters,
@@ -770,9 +770,9 @@ void QuizPrinter::key(int version)
     if (cards)
         rows.push_back(tableRow({tr("Total"), pointsText(m_totalPoints)}, bold, true));
     else
-        rows.push_back(tableRow({tr("Total"), QString(), QString::number(m_totalPoints)}, bold, true));
-    drawFlow(title, header, rows, 0,
-             QuizTitle(m_quiz) + QStringLiteral(" \u2014 ") + subtitle);
+        rows.push_back(
+            tableRow({tr("Total"), QString(), QString::number(m_totalPoints)}, bold, true));
+    drawFlow(title, header, rows, 0, QuizTitle(m_quiz) + QStringLiteral(" \u2014 ") + subtitle);
 }
 
 void QuizPrinter::run()
@@ -860,7 +860,7 @@ PrintOutcome WriteQuizPdf(const Quiz &quiz, const PrintRequest &request, const Q
 QPageSize DefaultPageSize()
 {
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                               : QPageSize::A4);
+                                                                                : QPageSize::A4);
 }
 
 QPageLayout PaperPageLayout(const QPageSize &pageSize)

@@ -48,8 +48,8 @@ TEST(PrintPdfCommand, PasswordFirstThenThePdf)
          ExitCode::WrongPassword, "Invalid password!", 0},
         {"no questions", emptyFile, "empty.pdf", "teacher", Content::Paper, ExitCode::Failed,
          "The quiz has no questions to print.", 0},
-        {"missing folder", quizFile, "missing/out.pdf", "teacher", Content::Paper,
-         ExitCode::Failed, "Could not write ", 0},
+        {"missing folder", quizFile, "missing/out.pdf", "teacher", Content::Paper, ExitCode::Failed,
+         "Could not write ", 0},
         {"missing quiz", pathIn(dir, "nothing.blz"), "nothing.pdf", "teacher", Content::Paper,
          ExitCode::Failed, "Could not open", 0},
     };
@@ -71,7 +71,8 @@ TEST(PrintPdfCommand, PasswordFirstThenThePdf)
         EXPECT_EQ(QFile::exists(output), c.pages > 0) << c.name;
         if (c.pages > 0) {
             EXPECT_EQ(ReadPdfInfo(output).pages, c.pages) << c.name;
-            EXPECT_EQ(console.out.value(0), QStringLiteral("Wrote %1 (%2 pages).").arg(output).arg(c.pages))
+            EXPECT_EQ(console.out.value(0),
+                      QStringLiteral("Wrote %1 (%2 pages).").arg(output).arg(c.pages))
                 << c.name;
         }
     }
@@ -94,7 +95,10 @@ TEST(PrintPdfCommand, SamplesPrintWithoutADisplay)
         int pages;
         const char *text;
     } cases[] = {
-        {"solar-system.blz", {QStringLiteral("--answer-key")}, 9, "Which planet is closest to the Sun?"},
+        {"solar-system.blz",
+         {QStringLiteral("--answer-key")},
+         9,
+         "Which planet is closest to the Sun?"},
         {"french-words.blz", {QStringLiteral("--answer-key")}, 9, "le soleil"},
         {"solar-system.blz", {QStringLiteral("--key-only")}, 3, "Answer key \u2014 Version C"},
     };
@@ -102,14 +106,17 @@ TEST(PrintPdfCommand, SamplesPrintWithoutADisplay)
         const QString output = dir.filePath(QStringLiteral("out.pdf"));
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(BRAINLOFT_EXECUTABLE),
-                      QStringList{QStringLiteral("--print-pdf"),
-                                  QStringLiteral(BRAINLOFT_EXAMPLES_DIR "/") + QLatin1String(c.quiz),
-                                  output, QStringLiteral("--versions"), QStringLiteral("3")} +
-                          c.options);
+        program.start(
+            QStringLiteral(BRAINLOFT_EXECUTABLE),
+            QStringList{QStringLiteral("--print-pdf"),
+                        QStringLiteral(BRAINLOFT_EXAMPLES_DIR "/") + QLatin1String(c.quiz), output,
+                        QStringLiteral("--versions"), QStringLiteral("3")} +
+                c.options);
         ASSERT_TRUE(program.waitForFinished(60000));
-        EXPECT_EQ(program.exitCode(), ExitCode::Done) << program.readAllStandardError().toStdString();
+        EXPECT_EQ(program.exitCode(), ExitCode::Done)
+            << program.readAllStandardError().toStdString();
         EXPECT_EQ(ReadPdfInfo(output).pages, c.pages) << c.quiz;
-        EXPECT_TRUE(PdfPageTexts(output).join(QString()).contains(QString::fromUtf8(c.text))) << c.quiz;
+        EXPECT_TRUE(PdfPageTexts(output).join(QString()).contains(QString::fromUtf8(c.text)))
+            << c.quiz;
     }
 }

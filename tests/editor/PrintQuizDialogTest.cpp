@@ -104,7 +104,8 @@ TEST_F(PrintQuizDialogTest, SaveAsPdfAndPrintReportWhatFails)
     const QString nowhere = dir.filePath(QStringLiteral("missing/out.pdf"));
     prompts.answerFile(nowhere).answer(IDOK);
     dialog.SaveAsPdf();
-    EXPECT_TRUE(lastMessage(prompts).text.startsWith(QStringLiteral("Could not write\n") + nowhere));
+    EXPECT_TRUE(
+        lastMessage(prompts).text.startsWith(QStringLiteral("Could not write\n") + nowhere));
 
     // The printer dialog's choice of pages is kept; a printer that cannot
     // be written to is reported with the reason.

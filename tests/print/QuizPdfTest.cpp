@@ -156,12 +156,12 @@ TEST_F(QuizPdf, KeyLettersMatchEachVersionsAnswerOrder)
         }
         for (auto it = row.globalMatch(versions.at(VersionLetter(v))); it.hasNext();) {
             const auto match = it.next();
-            found << QStringLiteral("%1 %2 %3").arg(match.captured(1), match.captured(2),
-                                                    match.captured(3));
+            found << QStringLiteral("%1 %2 %3")
+                         .arg(match.captured(1), match.captured(2), match.captured(3));
         }
         EXPECT_EQ(found, expected) << "version " << v;
-        EXPECT_TRUE(versions.at(VersionLetter(v)).contains(QRegularExpression(
-            QStringLiteral("Total\\s+%1").arg(60))));
+        EXPECT_TRUE(versions.at(VersionLetter(v))
+                        .contains(QRegularExpression(QStringLiteral("Total\\s+%1").arg(60))));
     }
 }
 
@@ -272,12 +272,12 @@ TEST_F(QuizPdf, NamedSearchableEmbeddedAndPicturesReplacedByNotes)
 
     // Nothing is written over the quiz itself, nor into a missing folder.
     const auto before = readFile(quiz.pathName);
-    EXPECT_FALSE(WriteQuizPdf(quiz, request, QString::fromStdString(quiz.pathName),
-                              QPageSize(QPageSize::A4))
-                     .ok);
+    EXPECT_FALSE(
+        WriteQuizPdf(quiz, request, QString::fromStdString(quiz.pathName), QPageSize(QPageSize::A4))
+            .ok);
     EXPECT_EQ(readFile(quiz.pathName), before);
-    const PrintOutcome missing = WriteQuizPdf(quiz, request, dir.filePath(QStringLiteral("no/x.pdf")),
-                                              QPageSize(QPageSize::A4));
+    const PrintOutcome missing = WriteQuizPdf(
+        quiz, request, dir.filePath(QStringLiteral("no/x.pdf")), QPageSize(QPageSize::A4));
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.error.isEmpty());
 }

@@ -62,8 +62,8 @@ QStringList PdfPageTexts(const QString &path, bool layout)
     if (layout)
         arguments << QStringLiteral("-layout");
     arguments << path << QStringLiteral("-");
-    QStringList pages = QString::fromUtf8(run(QStringLiteral("pdftotext"), arguments))
-                            .split(QLatin1Char('\f'));
+    QStringList pages =
+        QString::fromUtf8(run(QStringLiteral("pdftotext"), arguments)).split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.constLast().trimmed().isEmpty())
         pages.removeLast(); // after the last page's form feed
     return pages;

@@ -15,7 +15,7 @@ struct PdfInfo
     int pages = 0;
     QString title, creator;
     double width = 0, height = 0; // points
-    bool fontsEmbedded = false;    // every font listed is embedded
+    bool fontsEmbedded = false;   // every font listed is embedded
 };
 
 // Empty (pages 0) when the file cannot be read as a PDF.
