@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHash>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -281,7 +280,9 @@ QuizPrinter::QuizPrinter(const Quiz &quiz, const PrintRequest &request, QPagedPa
     const QRectF full = layout.fullRectPixels(int(m_dpi));
     m_content = QRectF(QPointF(0, 0), paint.size());
     m_fullPage = full.translated(-paint.topLeft());
-    m_family = QGuiApplication::font().family();
+    // The desktop's sans-serif face, the same whether printed from a window or
+    // from a terminal (where the window font may differ).
+    m_family = QStringLiteral("Sans Serif");
     m_footerHeight = text(QStringLiteral("Page"), font(8.5), m_content.width()).height + mm(4);
     m_numberWidth = std::max(
         mm(8),
@@ -293,6 +294,7 @@ QuizPrinter::QuizPrinter(const Quiz &quiz, const PrintRequest &request, QPagedPa
 QFont QuizPrinter::font(double points, bool bold, bool italic) const
 {
     QFont result(m_family);
+    result.setStyleHint(QFont::SansSerif);
     result.setPointSizeF(points);
     result.setBold(bold);
     result.setItalic(italic);
