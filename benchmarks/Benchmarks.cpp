@@ -358,6 +358,8 @@ int main(int argc, char **argv)
              "LogAppendEmpty/real_time", "to an empty log"},
             {"Start-up to the main window shown", "StartupBrainloft/iterations:20/manual_time",
              "StartupBareDialog/iterations:20/manual_time", "bare Qt dialog program"},
+            {"PDF of a 512-question quiz, a picture in each", "PrintQuizPdf/real_time",
+             "PrintTextDocument/real_time", "QTextDocument::print of the texts"},
         },
         {
             {"Quiz clock: ticks reaching the question screen", "QuizClock/iterations:1/manual_time",

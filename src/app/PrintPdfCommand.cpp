@@ -1,10 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// --print-pdf QUIZ.blz OUT.pdf [--answer-key | --key-only] [--versions N]:
+// the exam papers and/or keys of a quiz as a PDF, without a window. The key
+// reveals the answers, so the quiz's password is asked for in every case.
+
 #include "app/Console.h"
 #include "app/FileCommands.h"
+#include "model/Quiz.h"
+#include "print/QuizPrint.h"
+#include "ui/QuizFiles.h"
 
-int RunPrintPdfCommand(const CommandLine::PrintPdf &, Console &console)
+#include <QCoreApplication>
+
+namespace {
+
+QString tr(const char *text)
 {
-    console.printError(QStringLiteral("--print-pdf is not available yet."));
-    return ExitCode::Failed;
+    return QCoreApplication::translate("PrintPdfCommand", text);
+}
+
+} // namespace
+
+int RunPrintPdfCommand(const CommandLine::PrintPdf &command, Console &console)
+{
+    Quiz quiz;
+    if (!LoadQuizForCommand(quiz, command.quizFile, console))
+        return ExitCode::Failed;
+    if (const int status = CheckQuizPassword(quiz, console); status != ExitCode::Done)
+        return status;
+    if (quiz.questionCount() == 0) {
+        console.printError(tr("The quiz has no questions to print."));
+        return ExitCode::Failed;
+    }
+
+    using Content = CommandLine::PrintPdf::Content;
+    PrintRequest request;
+    request.paper = command.content != Content::KeyOnly;
+    request.key = command.content != Content::Paper;
+    request.versions = command.versions;
+    const QString output = pathToQString(command.output);
+    const PrintOutcome outcome = WriteQuizPdf(quiz, request, output, DefaultPageSize());
+    for (const QString &note : outcome.notes)
+        console.print(tr("note: %1").arg(note));
+    if (!outcome.ok) {
+        console.printError(tr("Could not write %1: %2").arg(output, outcome.error));
+        return ExitCode::Failed;
+    }
+    console.print(tr("Wrote %1 (%2 pages).").arg(output).arg(outcome.pages));
+    return ExitCode::Done;
 }

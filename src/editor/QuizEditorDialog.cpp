@@ -4,6 +4,7 @@
 #include "ui_QuizEditorDialog.h"
 
 #include "editor/FlashCardEditorDialog.h"
+#include "editor/PrintQuizDialog.h"
 #include "editor/QuestionEditorDialog.h"
 #include "editor/QuizParametersDialog.h"
 #include "model/Quiz.h"
@@ -64,6 +65,7 @@ QuizEditorDialog::QuizEditorDialog(Quiz &quiz, Prompts &prompts, QWidget *parent
     connect(ui->moveUpButton, &QPushButton::clicked, this, &QuizEditorDialog::MoveUp);
     connect(ui->moveDownButton, &QPushButton::clicked, this, &QuizEditorDialog::MoveDown);
     connect(ui->parametersButton, &QPushButton::clicked, this, &QuizEditorDialog::ChangeParameters);
+    connect(ui->printButton, &QPushButton::clicked, this, &QuizEditorDialog::Print);
     connect(ui->helpButton, &QPushButton::clicked, this, &QuizEditorDialog::showHelp);
     connect(ui->saveButton, &QPushButton::clicked, this, &QuizEditorDialog::Save);
     connect(ui->saveAsButton, &QPushButton::clicked, this, &QuizEditorDialog::SaveAs);
@@ -127,6 +129,7 @@ void QuizEditorDialog::UpdateControls()
     ui->moveDownButton->setEnabled(selected && n != 1 && s < n - 1);
     ui->saveButton->setEnabled(m_quiz.modified && n > 0);
     ui->saveAsButton->setEnabled(n > 0);
+    ui->printButton->setEnabled(n > 0);
     const bool room = m_quiz.questionCount() < MAX_QUESTIONS;
     ui->appendButton->setEnabled(room);
     ui->insertButton->setEnabled(room);
@@ -251,6 +254,12 @@ void QuizEditorDialog::ChangeParameters()
     // modified, which Save follows.
     m_runParameters();
     UpdateControls();
+}
+
+void QuizEditorDialog::Print()
+{
+    PrintQuizDialog dialog(m_quiz, m_prompts, this);
+    dialog.exec();
 }
 
 void QuizEditorDialog::Save()

@@ -54,6 +54,7 @@ public:
     void MoveUp();
     void MoveDown();
     void ChangeParameters();
+    void Print();
     void Save();
     void SaveAs();
     void UpdateControls();
