@@ -58,6 +58,12 @@ MainWindow::MainWindow(Quiz &quiz, Prompts &prompts, StartOptions start, QWidget
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::clockTick);
 
+    // The first tab stop starts with the focus, and the focused button takes
+    // Enter (every button is an auto-default one); Exit is the default only
+    // while no other button has the focus. Without this, the dialog would
+    // hand the first focus to its default button, and Enter would quit.
+    ui->createButton->setFocus(Qt::OtherFocusReason);
+
     RefreshCaption();
     // Until a custom font is chosen, the quiz's font is the window's own.
     if (!m_quiz.useCustomFont)
