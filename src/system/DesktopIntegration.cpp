@@ -14,6 +14,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include <fnmatch.h>
 
 namespace {
@@ -24,6 +26,9 @@ const QString EDIT_ENTRY = QStringLiteral("brainloft-edit.desktop");
 const QString DOCUMENT_TYPE = QStringLiteral("Brainloft.Document");
 const QString DOCUMENT_ICON = QStringLiteral("application-x-brainloft-quiz");
 const int ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// Glob weights of the shared-mime-info database.
+const int DEFAULT_GLOB_WEIGHT = 50;
+const int MAX_GLOB_WEIGHT = 100;
 
 // What update-mime-database generates beside the packages folder.
 const char *const MIME_DATABASE_FILES[] = {
@@ -96,14 +101,18 @@ bool isOurEntry(const QString &desktopId)
     return desktopId == OPEN_ENTRY || desktopId == EDIT_ENTRY;
 }
 
-// The type the mime database gives *.blz: the types of the heaviest globs
-// that match a quiz file's name. Empty when no glob matches.
-QStringList typesForQuizFiles(const QStringList &dataFolders)
+} // namespace
+
+// The globs of the mime database that match a quiz file's name, read from
+// the least important folder to the most important one, so that a folder's
+// __NOGLOBS__ line drops the globs its type had in the folders before.
+std::vector<DesktopIntegration::GlobMatch> DesktopIntegration::readQuizFileGlobs() const
 {
     static const QByteArray sample = "quiz.blz";
-    int bestWeight = -1;
-    QStringList types;
-    for (const QString &folder : dataFolders) {
+    QStringList folders = QStringList{m_paths.dataHome} + m_paths.dataDirs;
+    std::reverse(folders.begin(), folders.end());
+    std::vector<GlobMatch> matches;
+    for (const QString &folder : folders) {
         const QByteArray globs = readAll(folder + QStringLiteral("/mime/globs2"));
         for (const QByteArray &line : globs.split('\n')) {
             if (line.isEmpty() || line.startsWith('#'))
@@ -111,21 +120,78 @@ QStringList typesForQuizFiles(const QStringList &dataFolders)
             const QList<QByteArray> fields = line.split(':');
             if (fields.size() < 3)
                 continue;
+            const QString type = QString::fromUtf8(fields[1]);
+            if (fields[2] == "__NOGLOBS__") {
+                std::erase_if(matches, [&](const GlobMatch &m) { return m.type == type; });
+                continue;
+            }
             const bool caseSensitive = fields.size() > 3 && fields[3].split(',').contains("cs");
             if (fnmatch(fields[2].constData(), sample.constData(),
                         caseSensitive ? 0 : FNM_CASEFOLD) != 0)
                 continue;
             bool numeric = false;
             const int weight = fields[0].toInt(&numeric);
-            if (!numeric || weight < bestWeight)
-                continue;
-            if (weight > bestWeight)
-                types.clear();
-            bestWeight = weight;
-            types.append(QString::fromUtf8(fields[1]));
+            if (numeric)
+                matches.push_back({weight, int(fields[2].size()), type});
         }
     }
+    return matches;
+}
+
+const std::vector<DesktopIntegration::GlobMatch> &DesktopIntegration::quizFileGlobs() const
+{
+    if (!m_quizFileGlobs)
+        m_quizFileGlobs = readQuizFileGlobs();
+    return *m_quizFileGlobs;
+}
+
+namespace {
+
+// The types the mime database gives *.blz: those of the heaviest globs that
+// match a quiz file's name, and of these the longest. Empty when no glob
+// matches.
+QStringList typesOf(const std::vector<DesktopIntegration::GlobMatch> &matches)
+{
+    int bestWeight = -1;
+    int bestLength = -1;
+    QStringList types;
+    for (const auto &match : matches) {
+        if (match.weight < bestWeight ||
+            (match.weight == bestWeight && match.patternLength < bestLength))
+            continue;
+        if (match.weight > bestWeight || match.patternLength > bestLength)
+            types.clear();
+        bestWeight = match.weight;
+        bestLength = match.patternLength;
+        if (!types.contains(match.type))
+            types.append(match.type);
+    }
     return types;
+}
+
+// Our glob's weight: the default, unless another type's glob for quiz files
+// is as heavy; then one more than the heaviest of them, so that the mime
+// database gives quiz files to us alone (the weights end at 100).
+int ourGlobWeight(const std::vector<DesktopIntegration::GlobMatch> &matches)
+{
+    int heaviest = -1;
+    for (const auto &match : matches) {
+        if (match.type != MIME_TYPE)
+            heaviest = std::max(heaviest, match.weight);
+    }
+    return heaviest < DEFAULT_GLOB_WEIGHT ? DEFAULT_GLOB_WEIGHT
+                                          : std::min(heaviest + 1, MAX_GLOB_WEIGHT);
+}
+
+// Our mime package, with our glob's weight.
+QByteArray mimePackage(int weight)
+{
+    QByteArray package = readAll(QStringLiteral(":/desktop/brainloft-mime.xml"));
+    if (weight != DEFAULT_GLOB_WEIGHT) {
+        package.replace("<glob pattern=\"*.blz\"/>",
+                        "<glob pattern=\"*.blz\" weight=\"" + QByteArray::number(weight) + "\"/>");
+    }
+    return package;
 }
 
 QStringList iconSizeFolders()
@@ -144,7 +210,7 @@ DesktopIntegration::DesktopIntegration(XdgPaths paths)
 
 bool DesktopIntegration::isOursOrFree() const
 {
-    const QStringList types = typesForQuizFiles(QStringList{m_paths.dataHome} + m_paths.dataDirs);
+    const QStringList types = typesOf(quizFileGlobs());
     if (!types.isEmpty() && !types.contains(MIME_TYPE))
         return false;
     for (const QString &path : mimeAppsCandidates()) {
@@ -167,8 +233,7 @@ void DesktopIntegration::apply(const RegistryStore &store)
     // A cache that was never built (its tool came later) counts as a change.
     const QString mime = m_paths.dataHome + QStringLiteral("/mime");
     const bool mimeChanged =
-        writeIfDifferent(mimePackagePath(),
-                         readAll(QStringLiteral(":/desktop/brainloft-mime.xml"))) ||
+        writeIfDifferent(mimePackagePath(), mimePackage(ourGlobWeight(quizFileGlobs()))) ||
         !QFileInfo::exists(mime + u'/' + MIME_TYPE + QStringLiteral(".xml"));
     bool entriesChanged =
         !QFileInfo::exists(applicationsFolder() + QStringLiteral("/mimeinfo.cache"));
@@ -214,6 +279,7 @@ void DesktopIntegration::apply(const RegistryStore &store)
                 {QStringLiteral("-q"), applicationsFolder()});
     if (iconsChanged)
         refreshIconCache();
+    m_quizFileGlobs.reset(); // the mime database may have been rebuilt
 }
 
 void DesktopIntegration::remove()
@@ -317,26 +383,46 @@ std::vector<DesktopIntegration::IconFile> DesktopIntegration::iconFiles(bool pro
     return icons;
 }
 
+// The user's mimeapps.list, and the lists of the current desktops in the
+// same folder, which come before it. A desktop's list that names another
+// default for quiz files would win over ours, so it names ours instead;
+// one that names none is left alone.
 bool DesktopIntegration::setDefaultApplication(const QString &desktopId)
 {
+    bool changed = false;
+    for (const QString &desktop : m_paths.currentDesktops) {
+        const QString path = m_paths.configHome + u'/' + desktop + QStringLiteral("-mimeapps.list");
+        const QString text = QString::fromUtf8(readAll(path));
+        if (defaultApplications(text, MIME_TYPE).isEmpty())
+            continue;
+        changed =
+            writeIfDifferent(path, withDefaultApplication(text, MIME_TYPE, desktopId).toUtf8()) ||
+            changed;
+    }
     const QString text = QString::fromUtf8(readAll(mimeAppsPath()));
     return writeIfDifferent(mimeAppsPath(),
-                            withDefaultApplication(text, MIME_TYPE, desktopId).toUtf8());
+                            withDefaultApplication(text, MIME_TYPE, desktopId).toUtf8()) ||
+           changed;
 }
 
+// From mimeapps.list and from every desktop's list beside it, whichever
+// desktop was current when ours went in.
 void DesktopIntegration::removeDefaultApplication()
 {
-    const QString path = mimeAppsPath();
-    if (!QFileInfo::exists(path))
-        return;
-    const QString text = QString::fromUtf8(readAll(path));
-    const QString rest = withoutDefaultApplications(text, MIME_TYPE, {OPEN_ENTRY, EDIT_ENTRY});
-    if (rest == text)
-        return;
-    if (rest.trimmed().isEmpty())
-        QFile::remove(path);
-    else
-        writeIfDifferent(path, rest.toUtf8());
+    QStringList paths{mimeAppsPath()};
+    for (const QString &name :
+         QDir(m_paths.configHome).entryList({QStringLiteral("*-mimeapps.list")}, QDir::Files))
+        paths.append(m_paths.configHome + u'/' + name);
+    for (const QString &path : paths) {
+        const QString text = QString::fromUtf8(readAll(path));
+        const QString rest = withoutDefaultApplications(text, MIME_TYPE, {OPEN_ENTRY, EDIT_ENTRY});
+        if (rest == text)
+            continue;
+        if (rest.trimmed().isEmpty())
+            QFile::remove(path);
+        else
+            writeIfDifferent(path, rest.toUtf8());
+    }
 }
 
 // With other packages left the database is rebuilt; with none, what the tool

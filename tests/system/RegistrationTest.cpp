@@ -4,6 +4,7 @@
 #include "TemporaryHome.h"
 
 #include "system/Registration.h"
+#include "system/Uninstall.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -167,6 +168,23 @@ void PrintTo(const TakenCase &taken, std::ostream *out)
     *out << taken.name;
 }
 
+// Another type's glob for quiz files, heavier than the default weight.
+void takeByHeavierGlob(TemporaryHome &home)
+{
+    home.writeFile(QStringLiteral("usr/share/mime/globs2"),
+                   "# generated\n60:application/x-other:*.blz\n50:text/plain:*.txt\n");
+}
+
+// The user's own list for the current desktop, which comes before
+// mimeapps.list, names another default.
+void takeByTheUsersDesktop(TemporaryHome &home)
+{
+    home.setVariable("XDG_CURRENT_DESKTOP", "GNOME");
+    home.writeFile(QStringLiteral("usr/share/applications/other.desktop"), OTHER_ENTRY);
+    home.writeFile(QStringLiteral(".config/gnome-mimeapps.list"),
+                   "[Default Applications]\napplication/x-brainloft-quiz=other.desktop;\n");
+}
+
 class TakenExtension : public RegistrationTest, public ::testing::WithParamInterface<TakenCase>
 {
 };
@@ -215,6 +233,14 @@ TEST_P(TakenExtension, AsksAtEveryStartAndNoLeavesItsEntriesAlone)
     prompts.clear();
     RegisterProgram(prompts, exe);
     EXPECT_TRUE(prompts.calls().empty());
+
+    // The uninstall finds it ours too, and takes every entry of ours away.
+    prompts.answer(IDOK);
+    UninstallProgram(prompts, exe);
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("applications/brainloft.desktop"))));
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("mime/packages/brainloft.xml"))));
+    for (const auto &[path, content] : home.snapshot(QStringLiteral(".config")))
+        EXPECT_FALSE(content.contains("brainloft")) << path.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -242,6 +268,16 @@ INSTANTIATE_TEST_SUITE_P(
                   [](TemporaryHome &home) {
                       home.writeFile(QStringLiteral("usr/share/mime/globs2"),
                                      "# generated\n50:application/x-other:*.BLZ\n");
+                  },
+                  true},
+        TakenCase{"HeavierGlobOfAnotherMimeType",
+                  [](TemporaryHome &home) { takeByHeavierGlob(home); }, true},
+        TakenCase{"DefaultApplicationOfTheUsersDesktop",
+                  [](TemporaryHome &home) { takeByTheUsersDesktop(home); }, false},
+        TakenCase{"HeavierGlobAndTheUsersDesktopDefault",
+                  [](TemporaryHome &home) {
+                      takeByHeavierGlob(home);
+                      takeByTheUsersDesktop(home);
                   },
                   true},
         TakenCase{"DefaultApplicationOfTheUser",
