@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstring>
 
 #include <fnmatch.h>
 
@@ -106,33 +107,60 @@ bool isOurEntry(const QString &desktopId)
 // The globs of the mime database that match a quiz file's name, read from
 // the least important folder to the most important one, so that a folder's
 // __NOGLOBS__ line drops the globs its type had in the folders before.
+// This runs at every start over the system's whole database (a thousand
+// lines and more), so lines are taken apart in place, and only a pattern
+// whose last character can end a match of the sample goes to fnmatch.
 std::vector<DesktopIntegration::GlobMatch> DesktopIntegration::readQuizFileGlobs() const
 {
-    static const QByteArray sample = "quiz.blz";
+    static const char sample[] = "quiz.blz";
+    static const QByteArrayView noGlobs("__NOGLOBS__");
     QStringList folders = QStringList{m_paths.dataHome} + m_paths.dataDirs;
     std::reverse(folders.begin(), folders.end());
     std::vector<GlobMatch> matches;
     for (const QString &folder : folders) {
         const QByteArray globs = readAll(folder + QStringLiteral("/mime/globs2"));
-        for (const QByteArray &line : globs.split('\n')) {
-            if (line.isEmpty() || line.startsWith('#'))
+        const char *next = globs.constData();
+        const char *const end = next + globs.size();
+        while (next < end) {
+            // weight:type:pattern[:flags[:...]]
+            const char *line = next;
+            const char *lineEnd = static_cast<const char *>(std::memchr(line, '\n', end - line));
+            if (!lineEnd)
+                lineEnd = end;
+            next = lineEnd + 1;
+            if (*line == '#')
                 continue;
-            const QList<QByteArray> fields = line.split(':');
-            if (fields.size() < 3)
+            const auto field = [lineEnd](const char *from) {
+                const void *colon = std::memchr(from, ':', lineEnd - from);
+                return colon ? static_cast<const char *>(colon) : lineEnd;
+            };
+            const char *typeEnd = nullptr;
+            const char *weightEnd = field(line);
+            if (weightEnd == lineEnd || (typeEnd = field(weightEnd + 1)) == lineEnd)
                 continue;
-            const QString type = QString::fromUtf8(fields[1]);
-            if (fields[2] == "__NOGLOBS__") {
-                std::erase_if(matches, [&](const GlobMatch &m) { return m.type == type; });
+            const char *patternEnd = field(typeEnd + 1);
+            const QByteArrayView pattern(typeEnd + 1, patternEnd - (typeEnd + 1));
+            const QByteArrayView type(weightEnd + 1, typeEnd - (weightEnd + 1));
+            if (pattern == noGlobs) {
+                const QString dropped = QString::fromUtf8(type);
+                std::erase_if(matches, [&](const GlobMatch &m) { return m.type == dropped; });
                 continue;
             }
-            const bool caseSensitive = fields.size() > 3 && fields[3].split(',').contains("cs");
-            if (fnmatch(fields[2].constData(), sample.constData(),
+            // A literal last character must be the sample's, in either case.
+            if (pattern.isEmpty() || !std::strchr("zZ*?]", pattern.back()))
+                continue;
+            const QByteArray flags =
+                patternEnd < lineEnd
+                    ? QByteArray(patternEnd + 1, field(patternEnd + 1) - (patternEnd + 1))
+                    : QByteArray();
+            const bool caseSensitive = flags.split(',').contains("cs");
+            if (fnmatch(pattern.toByteArray().constData(), sample,
                         caseSensitive ? 0 : FNM_CASEFOLD) != 0)
                 continue;
             bool numeric = false;
-            const int weight = fields[0].toInt(&numeric);
+            const int weight = QByteArray(line, weightEnd - line).toInt(&numeric);
             if (numeric)
-                matches.push_back({weight, int(fields[2].size()), type});
+                matches.push_back({weight, int(pattern.size()), QString::fromUtf8(type)});
         }
     }
     return matches;
