@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QResource>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -40,6 +41,17 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file of the program's resources, without a copy when it is stored
+// uncompressed (the icons are compared with their copies at every start).
+QByteArray resourceBytes(const QString &path)
+{
+    const QResource resource(path);
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                       resource.size());
+    return resource.uncompressedData();
 }
 
 // Writes `bytes` unless the file already holds them; true when it wrote.
@@ -290,7 +302,7 @@ void DesktopIntegration::apply(const RegistryStore &store)
     const bool edit = writeEntry(QStringLiteral("Edit"), EDIT_ENTRY, "@BRAINLOFT_EDIT_COMMAND@",
                                  QStringLiteral("brainloft-edit.desktop.in"));
     for (const IconFile &icon : iconFiles(open || edit, documentIcon))
-        iconsChanged = writeIfDifferent(icon.path, readAll(icon.resource)) || iconsChanged;
+        iconsChanged = writeIfDifferent(icon.path, resourceBytes(icon.resource)) || iconsChanged;
 
     // The shell's default verb is the default application.
     const QString verb =
