@@ -366,6 +366,12 @@ int main(int argc, char **argv)
              "screen_ticks", "bare_ticks", "bare precise timer"},
             {"Quiz clock: seconds the quiz counted", "QuizClock/iterations:1/manual_time",
              "quiz_seconds", "whole_seconds", "whole seconds elapsed"},
+            {"Start-up to the main window shown, in turn (median µs)",
+             "StartupInTurn/iterations:40/manual_time", "brainloft_us", "bare_us",
+             "bare Qt dialog program"},
+            {"Start-up, processor time to the main window (median µs)",
+             "StartupInTurn/iterations:40/manual_time", "brainloft_cpu_us", "bare_cpu_us",
+             "bare Qt dialog program"},
         });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printTable();

@@ -16,8 +16,11 @@
 
 int main(int argc, char *argv[])
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const CommandLine commandLine = ParseCommandLine(arguments);
+    // Read once before the toolkit starts (for --help and the file
+    // commands) and once after it has taken out its own options.
+    const CommandLine early = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (early.action != CommandLine::Action::Start)
+        return 2;
 
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(BRAINLOFT_VERSION));
@@ -27,5 +30,5 @@ int main(int argc, char *argv[])
 
     QtPrompts prompts;
     QuizApp app(prompts);
-    return app.run(commandLine);
+    return app.run(ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc)));
 }

@@ -58,6 +58,12 @@ MainWindow::MainWindow(Quiz &quiz, Prompts &prompts, StartOptions start, QWidget
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::clockTick);
 
+    // The first tab stop starts with the focus, and the focused button takes
+    // Enter (every button is an auto-default one); Exit is the default only
+    // while no other button has the focus. Without this, the dialog would
+    // hand the first focus to its default button, and Enter would quit.
+    ui->createButton->setFocus(Qt::OtherFocusReason);
+
     RefreshCaption();
     // Until a custom font is chosen, the quiz's font is the window's own.
     if (!m_quiz.useCustomFont)
@@ -83,12 +89,13 @@ void MainWindow::RefreshCaption()
 void MainWindow::fitCaption()
 {
     // The window is narrow and of fixed size; widen it so that the title bar
-    // can show the quiz's name instead of eliding it (title fonts are often
-    // bold, and the bar also holds the window's buttons).
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    const QFontMetrics metrics(titleFont);
-    const int wanted = metrics.horizontalAdvance(windowTitle()) + 10 * metrics.height();
+    // can show the quiz's name instead of eliding it. The bar also holds the
+    // window's buttons, and title fonts are often bold: bold faces run up to
+    // about a seventh wider than their regular ones, so a fifth is added to
+    // the width in the window's own font. (Measuring in a bold font instead
+    // would load a second font face, a good part of the start-up time.)
+    const QFontMetrics metrics(font());
+    const int wanted = metrics.horizontalAdvance(windowTitle()) * 6 / 5 + 10 * metrics.height();
     const QSize least = layout()->totalMinimumSize();
     setFixedSize(qBound(least.width(), wanted, 4 * least.width()), least.height());
 }

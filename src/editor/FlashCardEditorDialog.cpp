@@ -56,7 +56,7 @@ void FlashCardEditorDialog::WriteForm()
 {
     m_writing = true;
     writeCommon();
-    ui->answerEdit->setText(m_answer);
+    setLimitedText(ui->answerEdit, m_answer, ANSWER_LIMIT);
     m_writing = false;
 }
 

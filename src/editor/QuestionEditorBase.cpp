@@ -139,11 +139,23 @@ void QuestionEditorBase::openForm(const Controls &controls)
     c.text->setFocus(Qt::OtherFocusReason);
 }
 
+void QuestionEditorBase::setLimitedText(QLineEdit *edit, const QString &text, int typingLimit)
+{
+    // QLineEdit cuts what it is given to its maximum length, and a lower
+    // maximum cuts the text it holds: raise the maximum first, lower it
+    // only once the new text is in.
+    const int length = std::max(typingLimit, int(text.size()));
+    if (length > edit->maxLength())
+        edit->setMaxLength(length);
+    edit->setText(text);
+    edit->setMaxLength(length);
+}
+
 void QuestionEditorBase::writeCommon()
 {
     const Controls &c = m_controls;
     c.image->setChecked(m_form.imageOn);
-    c.text->setText(m_form.text);
+    setLimitedText(c.text, m_form.text, QUESTION_TEXT_LIMIT);
     c.score->setValue(m_form.score);
     c.timeLimit->setValue(m_form.timeLimit);
     c.reduceEvery->setValue(m_form.reduceEvery);

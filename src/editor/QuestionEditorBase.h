@@ -121,6 +121,14 @@ protected:
     [[nodiscard]] virtual bool specificChanges(const CQuestion &question) const = 0;
     virtual void storeSpecific(CQuestion &question) const = 0;
 
+    // The typing limits of the text fields. A quiz file holds texts of any
+    // length (other tools and the importers write longer ones), so a field
+    // shows a longer text whole and only refuses typing beyond what it was
+    // given; OK then stores the text unchanged.
+    static constexpr int QUESTION_TEXT_LIMIT = 255;
+    static constexpr int ANSWER_LIMIT = 128;
+    static void setLimitedText(QLineEdit *edit, const QString &text, int typingLimit);
+
     // Shows the common part of the form in the controls.
     void writeCommon();
     // Validation steps both editors use. Each shows its own message and

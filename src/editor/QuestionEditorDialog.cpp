@@ -107,7 +107,7 @@ void QuestionEditorDialog::WriteForm()
     writeCommon();
     ui->multipleCorrectCheckBox->setChecked(m_multipleCorrect);
     for (std::size_t i = 0; i < 5; ++i) {
-        m_answerEdits[i]->setText(m_answers[i]);
+        setLimitedText(m_answerEdits[i], m_answers[i], ANSWER_LIMIT);
         correctButton(i)->setChecked(m_correct[i]);
     }
     m_writing = false;

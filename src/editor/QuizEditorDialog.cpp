@@ -14,7 +14,6 @@
 #include "ui/QuizFiles.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -75,7 +74,7 @@ QuizEditorDialog::QuizEditorDialog(Quiz &quiz, Prompts &prompts, QWidget *parent
         Edit();
     });
     connect(ui->questionList, &QListWidget::itemSelectionChanged, this,
-            &QuizEditorDialog::UpdateControls);
+            &QuizEditorDialog::keepSelection);
     ui->questionList->installEventFilter(this);
 
     if (m_quiz.quizType != 0) {
@@ -113,6 +112,20 @@ int QuizEditorDialog::selectedRow() const
 void QuizEditorDialog::select(int row)
 {
     ui->questionList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void QuizEditorDialog::keepSelection()
+{
+    // The list always has a selected entry unless it is empty: what would
+    // take the selection away (Ctrl+click, Ctrl+Space) selects the current
+    // entry again, which brings us back here with a selection.
+    const int n = ui->questionList->count();
+    if (selectedRow() < 0 && n > 0) {
+        const int current = ui->questionList->currentRow();
+        select(current >= 0 && current < n ? current : 0);
+        return;
+    }
+    UpdateControls();
 }
 
 void QuizEditorDialog::UpdateControls()
@@ -295,20 +308,9 @@ void QuizEditorDialog::closeEvent(QCloseEvent *event)
 
 bool QuizEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->questionList) {
-        if (event->type() == QEvent::FocusIn) {
-            UpdateControls();
-        } else if (event->type() == QEvent::KeyPress) {
-            // Enter on a selected entry edits it, as a double-click does;
-            // with nothing to edit it stays Done's key.
-            const auto *key = static_cast<QKeyEvent *>(event);
-            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-            if (enter && plain && selectedRow() >= 0) {
-                Edit();
-                return true;
-            }
-        }
-    }
+    // Enter on the list is left to the dialog, which gives it to Done (the
+    // default button); double-click and Alt+E edit.
+    if (watched == ui->questionList && event->type() == QEvent::FocusIn)
+        UpdateControls();
     return ModalDialog::eventFilter(watched, event);
 }

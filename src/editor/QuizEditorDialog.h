@@ -68,6 +68,8 @@ private:
     // The selected entry, or -1.
     [[nodiscard]] int selectedRow() const;
     void select(int row);
+    // Selects an entry again when the selection went and entries are left.
+    void keepSelection();
     // Rewrites the entries from `row` to the end with their numbers.
     void RenumberFrom(int row);
     // Runs one editor in add mode; the new question, or null when the

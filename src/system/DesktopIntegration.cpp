@@ -11,8 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QResource>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <cstring>
 
 #include <fnmatch.h>
 
@@ -24,6 +28,9 @@ const QString EDIT_ENTRY = QStringLiteral("brainloft-edit.desktop");
 const QString DOCUMENT_TYPE = QStringLiteral("Brainloft.Document");
 const QString DOCUMENT_ICON = QStringLiteral("application-x-brainloft-quiz");
 const int ICON_SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// Glob weights of the shared-mime-info database.
+const int DEFAULT_GLOB_WEIGHT = 50;
+const int MAX_GLOB_WEIGHT = 100;
 
 // What update-mime-database generates beside the packages folder.
 const char *const MIME_DATABASE_FILES[] = {
@@ -34,6 +41,17 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file of the program's resources, without a copy when it is stored
+// uncompressed (the icons are compared with their copies at every start).
+QByteArray resourceBytes(const QString &path)
+{
+    const QResource resource(path);
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                       resource.size());
+    return resource.uncompressedData();
 }
 
 // Writes `bytes` unless the file already holds them; true when it wrote.
@@ -96,36 +114,124 @@ bool isOurEntry(const QString &desktopId)
     return desktopId == OPEN_ENTRY || desktopId == EDIT_ENTRY;
 }
 
-// The type the mime database gives *.blz: the types of the heaviest globs
-// that match a quiz file's name. Empty when no glob matches.
-QStringList typesForQuizFiles(const QStringList &dataFolders)
+} // namespace
+
+// The globs of the mime database that match a quiz file's name, read from
+// the least important folder to the most important one, so that a folder's
+// __NOGLOBS__ line drops the globs its type had in the folders before.
+// This runs at every start over the system's whole database (a thousand
+// lines and more), so lines are taken apart in place, and only a pattern
+// whose last character can end a match of the sample goes to fnmatch.
+std::vector<DesktopIntegration::GlobMatch> DesktopIntegration::readQuizFileGlobs() const
 {
-    static const QByteArray sample = "quiz.blz";
-    int bestWeight = -1;
-    QStringList types;
-    for (const QString &folder : dataFolders) {
+    static const char sample[] = "quiz.blz";
+    static const QByteArrayView noGlobs("__NOGLOBS__");
+    QStringList folders = QStringList{m_paths.dataHome} + m_paths.dataDirs;
+    std::reverse(folders.begin(), folders.end());
+    std::vector<GlobMatch> matches;
+    for (const QString &folder : folders) {
         const QByteArray globs = readAll(folder + QStringLiteral("/mime/globs2"));
-        for (const QByteArray &line : globs.split('\n')) {
-            if (line.isEmpty() || line.startsWith('#'))
+        const char *next = globs.constData();
+        const char *const end = next + globs.size();
+        while (next < end) {
+            // weight:type:pattern[:flags[:...]]
+            const char *line = next;
+            const char *lineEnd = static_cast<const char *>(std::memchr(line, '\n', end - line));
+            if (!lineEnd)
+                lineEnd = end;
+            next = lineEnd + 1;
+            if (*line == '#')
                 continue;
-            const QList<QByteArray> fields = line.split(':');
-            if (fields.size() < 3)
+            const auto field = [lineEnd](const char *from) {
+                const void *colon = std::memchr(from, ':', lineEnd - from);
+                return colon ? static_cast<const char *>(colon) : lineEnd;
+            };
+            const char *typeEnd = nullptr;
+            const char *weightEnd = field(line);
+            if (weightEnd == lineEnd || (typeEnd = field(weightEnd + 1)) == lineEnd)
                 continue;
-            const bool caseSensitive = fields.size() > 3 && fields[3].split(',').contains("cs");
-            if (fnmatch(fields[2].constData(), sample.constData(),
+            const char *patternEnd = field(typeEnd + 1);
+            const QByteArrayView pattern(typeEnd + 1, patternEnd - (typeEnd + 1));
+            const QByteArrayView type(weightEnd + 1, typeEnd - (weightEnd + 1));
+            if (pattern == noGlobs) {
+                const QString dropped = QString::fromUtf8(type);
+                std::erase_if(matches, [&](const GlobMatch &m) { return m.type == dropped; });
+                continue;
+            }
+            // A literal last character must be the sample's, in either case.
+            if (pattern.isEmpty() || !std::strchr("zZ*?]", pattern.back()))
+                continue;
+            const QByteArray flags =
+                patternEnd < lineEnd
+                    ? QByteArray(patternEnd + 1, field(patternEnd + 1) - (patternEnd + 1))
+                    : QByteArray();
+            const bool caseSensitive = flags.split(',').contains("cs");
+            if (fnmatch(pattern.toByteArray().constData(), sample,
                         caseSensitive ? 0 : FNM_CASEFOLD) != 0)
                 continue;
             bool numeric = false;
-            const int weight = fields[0].toInt(&numeric);
-            if (!numeric || weight < bestWeight)
-                continue;
-            if (weight > bestWeight)
-                types.clear();
-            bestWeight = weight;
-            types.append(QString::fromUtf8(fields[1]));
+            const int weight = QByteArray(line, weightEnd - line).toInt(&numeric);
+            if (numeric)
+                matches.push_back({weight, int(pattern.size()), QString::fromUtf8(type)});
         }
     }
+    return matches;
+}
+
+const std::vector<DesktopIntegration::GlobMatch> &DesktopIntegration::quizFileGlobs() const
+{
+    if (!m_quizFileGlobs)
+        m_quizFileGlobs = readQuizFileGlobs();
+    return *m_quizFileGlobs;
+}
+
+namespace {
+
+// The types the mime database gives *.blz: those of the heaviest globs that
+// match a quiz file's name, and of these the longest. Empty when no glob
+// matches.
+QStringList typesOf(const std::vector<DesktopIntegration::GlobMatch> &matches)
+{
+    int bestWeight = -1;
+    int bestLength = -1;
+    QStringList types;
+    for (const auto &match : matches) {
+        if (match.weight < bestWeight ||
+            (match.weight == bestWeight && match.patternLength < bestLength))
+            continue;
+        if (match.weight > bestWeight || match.patternLength > bestLength)
+            types.clear();
+        bestWeight = match.weight;
+        bestLength = match.patternLength;
+        if (!types.contains(match.type))
+            types.append(match.type);
+    }
     return types;
+}
+
+// Our glob's weight: the default, unless another type's glob for quiz files
+// is as heavy; then one more than the heaviest of them, so that the mime
+// database gives quiz files to us alone (the weights end at 100).
+int ourGlobWeight(const std::vector<DesktopIntegration::GlobMatch> &matches)
+{
+    int heaviest = -1;
+    for (const auto &match : matches) {
+        if (match.type != MIME_TYPE)
+            heaviest = std::max(heaviest, match.weight);
+    }
+    return heaviest < DEFAULT_GLOB_WEIGHT ? DEFAULT_GLOB_WEIGHT
+                                          : std::min(heaviest + 1, MAX_GLOB_WEIGHT);
+}
+
+// Our mime package, with our glob's weight.
+QByteArray mimePackage(int weight)
+{
+    QByteArray package = readAll(QStringLiteral(":/desktop/brainloft-mime.xml"));
+    if (weight != DEFAULT_GLOB_WEIGHT) {
+        package.replace("<glob pattern=\"*.blz\"/>",
+                        "<glob pattern=\"*.blz\" weight=\"" + QByteArray::number(weight) + "\"/>");
+    }
+    return package;
 }
 
 QStringList iconSizeFolders()
@@ -144,7 +250,7 @@ DesktopIntegration::DesktopIntegration(XdgPaths paths)
 
 bool DesktopIntegration::isOursOrFree() const
 {
-    const QStringList types = typesForQuizFiles(QStringList{m_paths.dataHome} + m_paths.dataDirs);
+    const QStringList types = typesOf(quizFileGlobs());
     if (!types.isEmpty() && !types.contains(MIME_TYPE))
         return false;
     for (const QString &path : mimeAppsCandidates()) {
@@ -167,8 +273,7 @@ void DesktopIntegration::apply(const RegistryStore &store)
     // A cache that was never built (its tool came later) counts as a change.
     const QString mime = m_paths.dataHome + QStringLiteral("/mime");
     const bool mimeChanged =
-        writeIfDifferent(mimePackagePath(),
-                         readAll(QStringLiteral(":/desktop/brainloft-mime.xml"))) ||
+        writeIfDifferent(mimePackagePath(), mimePackage(ourGlobWeight(quizFileGlobs()))) ||
         !QFileInfo::exists(mime + u'/' + MIME_TYPE + QStringLiteral(".xml"));
     bool entriesChanged =
         !QFileInfo::exists(applicationsFolder() + QStringLiteral("/mimeinfo.cache"));
@@ -197,7 +302,7 @@ void DesktopIntegration::apply(const RegistryStore &store)
     const bool edit = writeEntry(QStringLiteral("Edit"), EDIT_ENTRY, "@BRAINLOFT_EDIT_COMMAND@",
                                  QStringLiteral("brainloft-edit.desktop.in"));
     for (const IconFile &icon : iconFiles(open || edit, documentIcon))
-        iconsChanged = writeIfDifferent(icon.path, readAll(icon.resource)) || iconsChanged;
+        iconsChanged = writeIfDifferent(icon.path, resourceBytes(icon.resource)) || iconsChanged;
 
     // The shell's default verb is the default application.
     const QString verb =
@@ -214,6 +319,7 @@ void DesktopIntegration::apply(const RegistryStore &store)
                 {QStringLiteral("-q"), applicationsFolder()});
     if (iconsChanged)
         refreshIconCache();
+    m_quizFileGlobs.reset(); // the mime database may have been rebuilt
 }
 
 void DesktopIntegration::remove()
@@ -317,26 +423,46 @@ std::vector<DesktopIntegration::IconFile> DesktopIntegration::iconFiles(bool pro
     return icons;
 }
 
+// The user's mimeapps.list, and the lists of the current desktops in the
+// same folder, which come before it. A desktop's list that names another
+// default for quiz files would win over ours, so it names ours instead;
+// one that names none is left alone.
 bool DesktopIntegration::setDefaultApplication(const QString &desktopId)
 {
+    bool changed = false;
+    for (const QString &desktop : m_paths.currentDesktops) {
+        const QString path = m_paths.configHome + u'/' + desktop + QStringLiteral("-mimeapps.list");
+        const QString text = QString::fromUtf8(readAll(path));
+        if (defaultApplications(text, MIME_TYPE).isEmpty())
+            continue;
+        changed =
+            writeIfDifferent(path, withDefaultApplication(text, MIME_TYPE, desktopId).toUtf8()) ||
+            changed;
+    }
     const QString text = QString::fromUtf8(readAll(mimeAppsPath()));
     return writeIfDifferent(mimeAppsPath(),
-                            withDefaultApplication(text, MIME_TYPE, desktopId).toUtf8());
+                            withDefaultApplication(text, MIME_TYPE, desktopId).toUtf8()) ||
+           changed;
 }
 
+// From mimeapps.list and from every desktop's list beside it, whichever
+// desktop was current when ours went in.
 void DesktopIntegration::removeDefaultApplication()
 {
-    const QString path = mimeAppsPath();
-    if (!QFileInfo::exists(path))
-        return;
-    const QString text = QString::fromUtf8(readAll(path));
-    const QString rest = withoutDefaultApplications(text, MIME_TYPE, {OPEN_ENTRY, EDIT_ENTRY});
-    if (rest == text)
-        return;
-    if (rest.trimmed().isEmpty())
-        QFile::remove(path);
-    else
-        writeIfDifferent(path, rest.toUtf8());
+    QStringList paths{mimeAppsPath()};
+    for (const QString &name :
+         QDir(m_paths.configHome).entryList({QStringLiteral("*-mimeapps.list")}, QDir::Files))
+        paths.append(m_paths.configHome + u'/' + name);
+    for (const QString &path : paths) {
+        const QString text = QString::fromUtf8(readAll(path));
+        const QString rest = withoutDefaultApplications(text, MIME_TYPE, {OPEN_ENTRY, EDIT_ENTRY});
+        if (rest == text)
+            continue;
+        if (rest.trimmed().isEmpty())
+            QFile::remove(path);
+        else
+            writeIfDifferent(path, rest.toUtf8());
+    }
 }
 
 // With other packages left the database is rebuilt; with none, what the tool

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class RegistryStore;
@@ -45,12 +46,23 @@ public:
     // The files apply() may write, mimeapps.list excluded.
     [[nodiscard]] QStringList filePaths() const;
 
+    // A glob of the mime database that matches a quiz file's name.
+    struct GlobMatch
+    {
+        int weight;
+        int patternLength;
+        QString type;
+    };
+
 private:
     struct IconFile
     {
         QString resource;
         QString path;
     };
+    [[nodiscard]] std::vector<GlobMatch> readQuizFileGlobs() const;
+    // Read once: the check and the mime package's weight both need them.
+    [[nodiscard]] const std::vector<GlobMatch> &quizFileGlobs() const;
     [[nodiscard]] QString mimePackagePath() const;
     [[nodiscard]] QString applicationsFolder() const;
     [[nodiscard]] QString mimeAppsPath() const;
@@ -64,4 +76,5 @@ private:
     void refreshIconCache();
 
     XdgPaths m_paths;
+    mutable std::optional<std::vector<GlobMatch>> m_quizFileGlobs;
 };

@@ -3,6 +3,8 @@
 #include "ui/Prompts.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -62,10 +64,53 @@ int QtPrompts::messageBox(QWidget *owner, const QString &text, const QString &ca
     }
 }
 
+namespace {
+
+bool folderExists(const QString &path)
+{
+    return QFileInfo(path).absoluteDir().exists();
+}
+
+void tellMissingFolder(QWidget *owner, const QString &path)
+{
+    QtPrompts().messageBox(
+        owner,
+        QCoreApplication::translate("Prompts", "%1\nThe folder does not exist.\n"
+                                               "Check the folder name and try again.")
+            .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
+        owner ? owner->windowTitle() : applicationName(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Qt's own dialog accepts a name in a folder that does not exist; this one
+// refuses it and stays open, as the request's pathMustExist asks.
+class FileDialog : public QFileDialog
+{
+public:
+    FileDialog(QWidget *owner, const QString &title, bool pathMustExist)
+        : QFileDialog(owner, title)
+        , m_pathMustExist(pathMustExist)
+    {}
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (m_pathMustExist && !files.isEmpty() && !folderExists(files.constFirst())) {
+            tellMissingFolder(this, files.constFirst());
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const bool m_pathMustExist;
+};
+
+} // namespace
+
 std::optional<QString> QtPrompts::fileDialog(QWidget *owner, const FileDialogRequest &request)
 {
     const bool save = request.mode == FileDialogRequest::Mode::Save;
-    QFileDialog dialog(owner, request.title);
+    FileDialog dialog(owner, request.title, request.pathMustExist);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !request.fileMustExist ? QFileDialog::AnyFile
                                                       : QFileDialog::ExistingFile);
@@ -75,9 +120,15 @@ std::optional<QString> QtPrompts::fileDialog(QWidget *owner, const FileDialogReq
         dialog.selectFile(request.initialName);
     if (!request.overwritePrompt)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString path = dialog.selectedFiles().constFirst();
+        if (!request.pathMustExist || folderExists(path))
+            return path;
+        // A native dialog has closed before its answer could be refused.
+        tellMissingFolder(owner, path);
+    }
 }
 
 std::optional<QFont> QtPrompts::chooseFont(QWidget *owner, const QFont &initial)

@@ -8,6 +8,8 @@
 #include "editor/PasswordDialog.h"
 #include "editor/QuizEditorDialog.h"
 #include "editor/QuizParametersDialog.h"
+#include "taking/QuestionDialog.h"
+#include "ui/HelpWindow.h"
 #include "model/QuizFile.h"
 #include "ui/FontConversion.h"
 #include "ui/QuizFiles.h"
@@ -19,6 +21,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -179,6 +184,84 @@ TEST_F(MainWindowTest, ExitWithoutChangesClosesAtOnce)
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), 1);
     EXPECT_TRUE(m_prompts.calls().empty());
+}
+
+TEST_F(MainWindowTest, EnterPressesTheFocusedButtonAndCreateHasTheFirstFocus)
+{
+    const QString quizPath = saveQuiz("unit1.blz", "pw", 1);
+    // What each button opens when it has the focus and Enter is pressed;
+    // each check closes what opened.
+    struct Row
+    {
+        const char *button;
+        std::function<void(ModalScript &, ScriptedPrompts &)> expect;
+        std::function<void(MainWindow &, ScriptedPrompts &)> check;
+    };
+    const auto opens = [](const QString &title) {
+        return [title](ModalScript &script, ScriptedPrompts &) {
+            script.then<ModalDialog>([title](ModalDialog &d) {
+                EXPECT_EQ(d.windowTitle(), title);
+                d.done(ModalDialog::Cancel);
+            });
+        };
+    };
+    const auto nothing = [](MainWindow &, ScriptedPrompts &) {};
+    const Row rows[] = {
+        {"createButton", opens(QStringLiteral("Choose Password")), nothing},
+        {"loadButton", [](ModalScript &, ScriptedPrompts &p) { p.answerFile(std::nullopt); },
+         [](MainWindow &, ScriptedPrompts &p) {
+             ASSERT_EQ(p.calls().size(), 1u);
+             EXPECT_EQ(p.calls()[0].kind, ScriptedPrompts::Call::Kind::FileDialog);
+         }},
+        {"takeButton",
+         [](ModalScript &script, ScriptedPrompts &p) {
+             p.answer(IDYES); // abort the quiz
+             script.then<QuestionDialog>([](QuestionDialog &d) { d.reject(); });
+         },
+         nothing},
+        {"editButton", opens(QStringLiteral("Enter Password")), nothing},
+        {"aboutButton", opens(QStringLiteral("About Brainloft")), nothing},
+        {"helpButton", [](ModalScript &, ScriptedPrompts &) {},
+         [](MainWindow &, ScriptedPrompts &) {
+             ASSERT_NE(HelpWindow::instance(), nullptr);
+             EXPECT_TRUE(HelpWindow::instance()->isVisible());
+             EXPECT_EQ(HelpWindow::instance()->currentTopic(), QStringLiteral("main-window"));
+             HelpWindow::instance()->close();
+         }},
+        {"exitButton", [](ModalScript &, ScriptedPrompts &) {},
+         [](MainWindow &w, ScriptedPrompts &) { EXPECT_FALSE(w.isVisible()); }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.button);
+        Quiz quiz;
+        ScriptedPrompts prompts;
+        MainWindow window(quiz, prompts);
+        ASSERT_TRUE(window.LoadQuizFile(quizPath));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QPushButton *focused = button(window, row.button);
+        focused->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(window.focusWidget(), focused);
+        ModalScript script;
+        row.expect(script, prompts);
+        QTest::keyClick(focused, Qt::Key_Return);
+        EXPECT_TRUE(script.finished());
+        row.check(window, prompts);
+        EXPECT_EQ(window.isVisible(), row.button != std::string("exitButton"));
+        EXPECT_TRUE(prompts.allAnswered());
+    }
+
+    // Right after the start the first tab stop has the focus, so Enter means
+    // Create.
+    MainWindow window(m_quiz, m_prompts);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.focusWidget(), button(window, "createButton"));
+    ModalScript script;
+    opens(QStringLiteral("Choose Password"))(script, m_prompts);
+    QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(script.finished());
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MainWindowTest, StartFileWithoutQuestionsIsNotTakenAndTheProgramEnds)

@@ -6,6 +6,7 @@
 #include "QuizFixtures.h"
 #include "ScriptedPrompts.h"
 
+#include "editor/FlashCardEditorDialog.h"
 #include "editor/NumberField.h"
 #include "model/Quiz.h"
 #include "ui/FontConversion.h"
@@ -14,8 +15,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -616,4 +620,82 @@ TEST_F(QuestionEditorTest, APictureBesideTheQuizFileIsAccepted)
     pressOk(*editor);
     EXPECT_EQ(editor->result(), ModalDialog::Ok);
     EXPECT_EQ(question->imageFile, "C:\\Quiz\\rings.bmp");
+}
+
+TEST_F(QuestionEditorTest, LongStoredTextsStayWholeAndOnlyTypingIsLimited)
+{
+    // Both editors, each text field with its typing limit; the stored text is
+    // longer than the limit by a varying amount.
+    struct Field
+    {
+        const char *name;
+        int limit;
+        std::string CQuestion::*text; // or an answer, below
+        int answer;
+    };
+    struct Editor
+    {
+        const char *name;
+        std::int32_t quizType;
+        std::vector<Field> fields;
+    };
+    const Editor editors[] = {
+        {"question",
+         0,
+         {{"questionEdit", 255, &CQuestion::text, -1},
+          {"answerEditA", 128, nullptr, 0},
+          {"answerEditB", 128, nullptr, 1},
+          {"answerEditC", 128, nullptr, 2}}},
+        {"flash card",
+         1,
+         {{"questionEdit", 255, &CQuestion::text, -1}, {"answerEdit", 128, nullptr, 0}}},
+    };
+    const auto openEditor = [this](std::int32_t type, Mode mode,
+                                   CQuestion *question) -> std::unique_ptr<QuestionEditorBase> {
+        if (type == 0)
+            return open(mode, question);
+        return std::make_unique<FlashCardEditorDialog>(quiz, prompts, mode, 1, question);
+    };
+    for (const Editor &e : editors) {
+        SCOPED_TRACE(e.name);
+        quiz.modified = false;
+        auto question = makeQuestion("", {}, {0});
+        const auto textOf = [&](const Field &f) -> std::string & {
+            return f.text ? (*question).*f.text : question->answers[std::size_t(f.answer)];
+        };
+        int extra = 0;
+        for (const Field &f : e.fields) {
+            ++extra;
+            textOf(f) = std::string(std::size_t(f.limit + 45 * extra), char('a' + extra));
+        }
+        const std::string textBefore = question->text;
+        const auto answersBefore = question->answers;
+        {
+            auto editor = openEditor(e.quizType, Mode::Edit, question.get());
+            for (const Field &f : e.fields) {
+                QLineEdit *field = edit(*editor, f.name);
+                EXPECT_EQ(field->text().toStdString(), textOf(f)) << f.name;
+                field->end(false);
+                QTest::keyClicks(field, QStringLiteral("xyz"));
+                EXPECT_EQ(field->text().toStdString(), textOf(f)) << f.name << " took typing";
+            }
+            button(*editor, "cancelButton")->click();
+        }
+        {
+            auto editor = openEditor(e.quizType, Mode::Edit, question.get());
+            pressOk(*editor);
+            EXPECT_EQ(editor->result(), ModalDialog::Ok);
+        }
+        EXPECT_FALSE(quiz.modified);
+        EXPECT_EQ(question->text, textBefore);
+        EXPECT_EQ(question->answers, answersBefore);
+
+        // A new question's fields take what is typed up to their limits.
+        auto editor = openEditor(e.quizType, Mode::Add, nullptr);
+        for (const Field &f : e.fields) {
+            QLineEdit *field = edit(*editor, f.name);
+            QTest::keyClicks(field, QString(f.limit + 5, u'y'));
+            EXPECT_EQ(field->text().size(), f.limit) << f.name;
+        }
+    }
 }

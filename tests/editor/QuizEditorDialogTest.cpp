@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -283,7 +284,7 @@ TEST_F(QuizEditorDialogTest, TheFiveHundredTwelfthQuestionEndsTheSeries)
     }
 }
 
-TEST_F(QuizEditorDialogTest, EditOpensTheSelectedQuestionByButtonDoubleClickOrEnter)
+TEST_F(QuizEditorDialogTest, EditOpensTheSelectedQuestionByButtonDoubleClickOrAltE)
 {
     fill(3);
     auto dialog = open();
@@ -307,13 +308,73 @@ TEST_F(QuizEditorDialogTest, EditOpensTheSelectedQuestionByButtonDoubleClickOrEn
     EXPECT_EQ(editors.openings.back().number, 3u);
     EXPECT_EQ(entries(*dialog)[2], QStringLiteral("3. Q3"));
 
-    // Enter on the list edits instead of closing the window.
-    editors.edits("by key");
+    // The Edit button's mnemonic, from the list.
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     questions->setFocus();
-    QTest::keyClick(questions, Qt::Key_Return);
+    editors.edits("by key");
+    QTest::keyClick(questions, Qt::Key_E, Qt::AltModifier);
+    // A mnemonic clicks its button after a short animation.
+    for (int i = 0; i < 100 && editors.openings.size() < 3; ++i)
+        QTest::qWait(10);
     EXPECT_EQ(editors.openings.size(), 3u);
     EXPECT_EQ(entries(*dialog)[2], QStringLiteral("3. by key"));
     EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(QuizEditorDialogTest, EnterIsDoneAndAsksToSaveOnlyAChangedQuiz)
+{
+    // Freshly opened, the focus is in the list with the first entry selected.
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed ? "changed" : "unchanged");
+        quiz.ClearQuiz();
+        fill(2);
+        quiz.modified = changed;
+        prompts.clear();
+        if (changed)
+            prompts.answer(IDNO);
+        auto dialog = open();
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        ASSERT_EQ(dialog->focusWidget(), list(*dialog));
+        ASSERT_EQ(selected(*dialog), 0);
+        QTest::keyClick(list(*dialog), Qt::Key_Return);
+        EXPECT_TRUE(editors.openings.empty());
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(dialog->result(), ModalDialog::Ok);
+        EXPECT_EQ(prompts.messages().size(), changed ? 1u : 0u);
+        if (changed) {
+            EXPECT_EQ(lastMessage(prompts).text, QStringLiteral("Save the current quiz?"));
+        }
+    }
+}
+
+TEST_F(QuizEditorDialogTest, TheListKeepsItsSelection)
+{
+    fill(3);
+    auto dialog = open();
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    QListWidget *questions = list(*dialog);
+    selectRow(*dialog, 1);
+    const QPoint second = questions->visualItemRect(questions->item(1)).center();
+    // The ways a selection could be taken away.
+    const std::function<void()> takers[] = {
+        [&] {
+            QTest::mouseClick(questions->viewport(), Qt::LeftButton, Qt::ControlModifier, second);
+        },
+        [&] { QTest::keyClick(questions, Qt::Key_Space, Qt::ControlModifier); },
+        [&] { questions->clearSelection(); },
+    };
+    for (const auto &take : takers) {
+        take();
+        EXPECT_EQ(selected(*dialog), 1);
+        EXPECT_EQ(enabled(*dialog), "11110111");
+    }
+    // Insert goes before the selected question, not to the top.
+    editors.adds({"new"});
+    button(*dialog, "insertButton")->click();
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Q1", "new", "Q2", "Q3"}));
 }
 
 TEST_F(QuizEditorDialogTest, DeleteAsksAndRenumbers)
@@ -428,10 +489,7 @@ TEST_F(QuizEditorDialogTest, DoneAndTheCloseBoxAskToSaveButEscapeDoesNot)
         quiz.modified = count == 0;
         auto dialog = open();
         dialog->show();
-        if (count == 0)
-            QTest::keyClick(list(*dialog), Qt::Key_Return); // nothing to edit: Done
-        else
-            button(*dialog, "doneButton")->click();
+        button(*dialog, "doneButton")->click();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), ModalDialog::Ok);
     }

@@ -5,6 +5,8 @@
 // test program gets a home of its own, removed when it ends: nothing a test
 // runs can touch the real user's files.
 
+#include "OrdinaryUser.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
@@ -18,6 +20,12 @@
 
 int main(int argc, char **argv)
 {
+    // Before anything is created: the process may be a test case run again
+    // as an ordinary user.
+    if (!DropToTheUserAskedFor()) {
+        std::fputs("cannot change to an ordinary user\n", stderr);
+        return 1;
+    }
     QTemporaryDir home(QDir::tempPath() + QStringLiteral("/brainloft-test-home-XXXXXX"));
     if (!home.isValid()) {
         std::fputs("cannot create a temporary home folder\n", stderr);

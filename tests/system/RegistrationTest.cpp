@@ -3,7 +3,9 @@
 #include "ScriptedPrompts.h"
 #include "TemporaryHome.h"
 
+#include "system/DesktopIntegration.h"
 #include "system/Registration.h"
+#include "system/Uninstall.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -167,6 +169,23 @@ void PrintTo(const TakenCase &taken, std::ostream *out)
     *out << taken.name;
 }
 
+// Another type's glob for quiz files, heavier than the default weight.
+void takeByHeavierGlob(TemporaryHome &home)
+{
+    home.writeFile(QStringLiteral("usr/share/mime/globs2"),
+                   "# generated\n60:application/x-other:*.blz\n50:text/plain:*.txt\n");
+}
+
+// The user's own list for the current desktop, which comes before
+// mimeapps.list, names another default.
+void takeByTheUsersDesktop(TemporaryHome &home)
+{
+    home.setVariable("XDG_CURRENT_DESKTOP", "GNOME");
+    home.writeFile(QStringLiteral("usr/share/applications/other.desktop"), OTHER_ENTRY);
+    home.writeFile(QStringLiteral(".config/gnome-mimeapps.list"),
+                   "[Default Applications]\napplication/x-brainloft-quiz=other.desktop;\n");
+}
+
 class TakenExtension : public RegistrationTest, public ::testing::WithParamInterface<TakenCase>
 {
 };
@@ -215,6 +234,14 @@ TEST_P(TakenExtension, AsksAtEveryStartAndNoLeavesItsEntriesAlone)
     prompts.clear();
     RegisterProgram(prompts, exe);
     EXPECT_TRUE(prompts.calls().empty());
+
+    // The uninstall finds it ours too, and takes every entry of ours away.
+    prompts.answer(IDOK);
+    UninstallProgram(prompts, exe);
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("applications/brainloft.desktop"))));
+    EXPECT_FALSE(QFileInfo::exists(data(QStringLiteral("mime/packages/brainloft.xml"))));
+    for (const auto &[path, content] : home.snapshot(QStringLiteral(".config")))
+        EXPECT_FALSE(content.contains("brainloft")) << path.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -244,6 +271,16 @@ INSTANTIATE_TEST_SUITE_P(
                                      "# generated\n50:application/x-other:*.BLZ\n");
                   },
                   true},
+        TakenCase{"HeavierGlobOfAnotherMimeType",
+                  [](TemporaryHome &home) { takeByHeavierGlob(home); }, true},
+        TakenCase{"DefaultApplicationOfTheUsersDesktop",
+                  [](TemporaryHome &home) { takeByTheUsersDesktop(home); }, false},
+        TakenCase{"HeavierGlobAndTheUsersDesktopDefault",
+                  [](TemporaryHome &home) {
+                      takeByHeavierGlob(home);
+                      takeByTheUsersDesktop(home);
+                  },
+                  true},
         TakenCase{"DefaultApplicationOfTheUser",
                   [](TemporaryHome &home) {
                       home.writeFile(QStringLiteral("usr/share/applications/other.desktop"),
@@ -266,3 +303,39 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   false}),
     [](const ::testing::TestParamInfo<TakenCase> &info) { return info.param.name; });
+
+TEST(MimeDatabase, QuizFilesAreOursOrFreeAsTheGlobsSay)
+{
+    // globs2 of the system's data folder and of the user's; whether *.blz
+    // is then ours or free.
+    struct Case
+    {
+        const char *name;
+        const char *system;
+        const char *user;
+        bool oursOrFree;
+    } cases[] = {
+        {"another type", "50:application/x-other:*.blz\n", "", false},
+        {"in other letter case", "50:application/x-other:*.BLZ\n", "", false},
+        {"case-sensitive in other case", "50:application/x-other:*.BLZ:cs,other\n", "", true},
+        {"a character class", "50:application/x-other:*.[bB][lL][zZ]\n", "", false},
+        {"a wildcard last", "50:application/x-other:*.bl?\n", "", false},
+        {"another extension", "50:application/x-other:*.blz.gz\n50:text/plain:*.txt\n", "", true},
+        {"dropped by the user's folder", "50:application/x-other:*.blz\n",
+         "0:application/x-other:__NOGLOBS__\n50:application/x-other:*.other\n", true},
+        {"outweighed by ours", "60:application/x-other:*.blz\n",
+         "61:application/x-brainloft-quiz:*.blz\n", true},
+        {"shared at the same weight", "50:application/x-other:*.blz\n",
+         "50:application/x-brainloft-quiz:*.blz\n", true},
+        {"a longer pattern wins the tie", "50:application/x-other:quiz.blz\n",
+         "50:application/x-brainloft-quiz:*.blz\n", false},
+        {"lines that are no globs", "# comment\n\nnonsense\nx:y\nheavy:application/x-other:*.blz\n",
+         "", true},
+    };
+    for (const Case &c : cases) {
+        TemporaryHome home;
+        home.writeFile(QStringLiteral("usr/share/mime/globs2"), c.system);
+        home.writeFile(QStringLiteral(".local/share/mime/globs2"), c.user);
+        EXPECT_EQ(DesktopIntegration(home.xdgPaths()).isOursOrFree(), c.oursOrFree) << c.name;
+    }
+}

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "OrdinaryUser.h"
 #include "ScriptedPrompts.h"
 #include "TemporaryHome.h"
 
@@ -163,8 +164,8 @@ TEST_F(UninstallTest, FilesOfTheSystemPackagesAreNotOursToDelete)
 
 TEST_F(UninstallTest, AProgramInAFolderItCannotWriteStays)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root can write every folder";
+    if (RunAsOrdinaryUser())
+        return; // root can write every folder
     const QString folder = home.path(QStringLiteral("apps"));
     ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     EXPECT_TRUE(IsManagedBySystem(exe));
