@@ -166,8 +166,9 @@ bool AtomicFile::commit(Sync sync)
 bool AtomicFile::nameTemporaryFile()
 {
     const std::string source = "/proc/self/fd/" + std::to_string(m_fd);
-    std::random_device seed;
-    std::mt19937 random(seed());
+    // Seeded once: a random_device costs more than the rest of a small save,
+    // and the attempt journal saves at every tick.
+    thread_local std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name =
             folderOf(m_target) + "/" + TEMPORARY_PREFIX + std::to_string(random() % 1000000000u);

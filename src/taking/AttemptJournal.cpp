@@ -54,27 +54,30 @@ std::uint32_t crc32(std::span<const std::uint8_t> bytes)
     return crc ^ 0xFFFFFFFFu;
 }
 
+// Writes into a buffer made to the journal's exact size beforehand.
 class Writer
 {
 public:
-    explicit Writer(std::vector<std::uint8_t> &out)
-        : m_out(out)
+    explicit Writer(std::uint8_t *out)
+        : m_at(out)
     {}
     void bytes(const void *data, std::size_t n)
     {
-        const auto *p = static_cast<const std::uint8_t *>(data);
-        m_out.insert(m_out.end(), p, p + n);
+        if (n)
+            std::memcpy(m_at, data, n);
+        m_at += n;
     }
     template<class T> void number(T value)
     {
-        auto u = static_cast<std::make_unsigned_t<T>>(value);
-        for (std::size_t i = 0; i < sizeof(T); ++i, u >>= 8)
-            m_out.push_back(static_cast<std::uint8_t>(u & 0xFF));
+        const std::uint64_t u = static_cast<std::make_unsigned_t<T>>(value);
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            *m_at++ = static_cast<std::uint8_t>(u >> (8 * i));
     }
-    void flag(bool value) { m_out.push_back(value ? 1 : 0); }
+    void flag(bool value) { *m_at++ = value ? 1 : 0; }
+    [[nodiscard]] const std::uint8_t *at() const { return m_at; }
 
 private:
-    std::vector<std::uint8_t> &m_out;
+    std::uint8_t *m_at;
 };
 
 class Reader
@@ -97,10 +100,10 @@ public:
         std::uint8_t raw[sizeof(T)];
         if (!bytes(raw, sizeof raw))
             return false;
-        std::make_unsigned_t<T> u = 0;
-        for (std::size_t i = sizeof(T); i-- > 0;)
-            u = static_cast<std::make_unsigned_t<T>>((u << 8) | raw[i]);
-        value = static_cast<T>(u);
+        std::uint64_t u = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            u |= std::uint64_t(raw[i]) << (8 * i);
+        value = static_cast<T>(static_cast<std::make_unsigned_t<T>>(u));
         return true;
     }
     // Only 0 and 1, so that a journal read back writes the same bytes.
@@ -168,6 +171,11 @@ bool isPermutation(const std::vector<std::uint16_t> &order)
 // Makes each missing folder of `path` with 0700, as the state folders should be.
 bool makeFolders(const std::string &path)
 {
+    struct stat info
+    {
+    };
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return true; // as at every tick but the first
     for (std::size_t at = 1; at <= path.size(); ++at) {
         if (at != path.size() && path[at] != '/')
             continue;
@@ -175,9 +183,6 @@ bool makeFolders(const std::string &path)
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
             return false;
     }
-    struct stat info
-    {
-    };
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -213,9 +218,13 @@ std::optional<std::vector<std::uint8_t>> readSmallFile(const std::string &path)
 
 std::vector<std::uint8_t> EncodeAttempt(const AttemptRecord &record)
 {
-    std::vector<std::uint8_t> out;
-    out.reserve(128 + record.quizPath.size() + record.comment.size() + 7 * record.order.size());
-    Writer w(out);
+    const bool logging = record.phase == AttemptRecord::Phase::Logging;
+    const std::size_t size =
+        MAGIC_LENGTH + 4 + 8 + 4 + 4 + record.quizPath.size() + 32 + 2 + 2 * record.order.size() +
+        1 + 2 + 1 + 12 + 1 + (record.open ? 5 + 12 + 2 : 0) +
+        (logging ? 2 + record.comment.size() + 8 : 0) + 5 * record.questions.size() + 4;
+    std::vector<std::uint8_t> out(size);
+    Writer w(out.data());
     w.bytes(MAGIC, MAGIC_LENGTH);
     w.number(ATTEMPT_VERSION);
     w.number(record.writtenAt);
@@ -235,7 +244,7 @@ std::vector<std::uint8_t> EncodeAttempt(const AttemptRecord &record)
     w.flag(record.open.has_value());
     if (record.open)
         encodeQuestionState(w, *record.open);
-    if (record.phase == AttemptRecord::Phase::Logging) {
+    if (logging) {
         w.number(static_cast<std::uint16_t>(record.comment.size()));
         w.bytes(record.comment.data(), record.comment.size());
         w.number(record.logSize);
@@ -247,7 +256,9 @@ std::vector<std::uint8_t> EncodeAttempt(const AttemptRecord &record)
         w.number(flags);
         w.number(question.earned);
     }
-    w.number(crc32(out));
+    w.number(crc32(std::span(out).first(size - 4)));
+    if (w.at() != out.data() + size)
+        std::abort(); // the size above has fallen behind the layout
     return out;
 }
 
@@ -348,15 +359,21 @@ AttemptJournal::AttemptJournal(const std::string &quizPath, std::string folder)
 {
     const QByteArray hash = QCryptographicHash::hash(
         QByteArrayView(quizPath.data(), qsizetype(quizPath.size())), QCryptographicHash::Sha256);
-    m_path = m_folder + '/' + hash.toHex().left(32).toStdString() + SUFFIX;
+    const std::string name = m_folder + '/' + hash.toHex().left(32).toStdString();
+    m_path = name + SUFFIX;
+    m_tickPath = name + "-tick" + SUFFIX;
 }
 
 std::optional<AttemptRecord> AttemptJournal::read() const
 {
-    const auto bytes = readSmallFile(m_path);
-    if (!bytes)
-        return std::nullopt;
-    return DecodeAttempt(*bytes);
+    // A tick's file is there only when it is newer than the synced one.
+    for (const std::string *path : {&m_tickPath, &m_path}) {
+        if (const auto bytes = readSmallFile(*path)) {
+            if (std::optional<AttemptRecord> record = DecodeAttempt(*bytes))
+                return record;
+        }
+    }
+    return std::nullopt;
 }
 
 bool AttemptJournal::write(const AttemptRecord &record, AtomicFile::Sync sync) const
@@ -364,13 +381,20 @@ bool AttemptJournal::write(const AttemptRecord &record, AtomicFile::Sync sync) c
     if (!makeFolders(m_folder))
         return false;
     const std::vector<std::uint8_t> bytes = EncodeAttempt(record);
-    AtomicFile file(m_path);
+    // The last tick's file goes first, so that it is never older than the
+    // synced one. A tick's file is never renamed over an old one, either:
+    // ext4 and others write a file out at once when it replaces another,
+    // which costs a tick a millisecond or more on a busy disk, and a power
+    // cut that loses a tick's file leaves the synced one.
+    ::unlink(m_tickPath.c_str());
+    AtomicFile file(sync == AtomicFile::Sync::Durable ? m_path : m_tickPath);
     file.setMode(0600);
     return file.open() && file.write(bytes.data(), bytes.size()) && file.commit(sync);
 }
 
 void AttemptJournal::remove() const
 {
+    ::unlink(m_tickPath.c_str());
     ::unlink(m_path.c_str());
 }
 

@@ -7,8 +7,9 @@
 // it stopped. QuizRunner writes it at the start of a run, whenever a question
 // opens, ends or shows its answer, and after every tick of the clock, and
 // deletes it when the run ends; at the next start of the same quiz it offers
-// to resume. One file per quiz file, named from a hash of its path, in
-// $XDG_STATE_HOME/brainloft/attempts/, readable by its owner only.
+// to resume. One journal per quiz file, named from a hash of its path, in
+// $XDG_STATE_HOME/brainloft/attempts/, readable by its owner only: the
+// synced state in NAME.attempt, and the latest tick's in NAME-tick.attempt.
 //
 // The format is our own, little-endian, and read by a reader that trusts
 // nothing: every count, index and flag is checked, the bytes carry a CRC-32,
@@ -113,14 +114,17 @@ public:
     // What the file holds, or nothing when it is missing, unreadable or no
     // journal of this version.
     [[nodiscard]] std::optional<AttemptRecord> read() const;
-    // Replaces the file in one step (the folder is made as needed, 0700; the
-    // file is 0600). False on failure, which the taker is never shown.
+    // Replaces the journal in one step (the folder is made as needed, 0700;
+    // the files are 0600). A synced write replaces the journal's file; an
+    // unsynced one (a tick) goes to a second file beside it, which a read
+    // prefers. False on failure, which the taker is never shown.
     bool write(const AttemptRecord &record, AtomicFile::Sync sync) const;
     void remove() const;
 
 private:
     std::string m_folder;
     std::string m_path;
+    std::string m_tickPath;
 };
 
 // Deletes the journals in `folder` that no run can take up again: those

@@ -151,8 +151,13 @@ TEST(AttemptJournal, FileIsPrivateAndReplacedWhole)
         dir.filePath(QStringLiteral("state/brainloft/attempts")).toStdString();
     const AttemptJournal journal("/quizzes/unit1.blz", folder);
     EXPECT_FALSE(journal.read());
+    // A tick's write is read before the synced one, and the next synced
+    // write takes its place.
     AttemptRecord record = sampleRecord();
+    ASSERT_TRUE(journal.write(record, AtomicFile::Sync::Durable));
+    record.open->secondsLeft = 9;
     ASSERT_TRUE(journal.write(record, AtomicFile::Sync::Unsynced));
+    EXPECT_EQ(journal.read(), record);
     record.current = 3;
     record.open.reset();
     ASSERT_TRUE(journal.write(record, AtomicFile::Sync::Durable));
@@ -197,8 +202,9 @@ TEST(AttemptJournal, SweepKeepsOnlyJournalsThatCanBeResumed)
     live.quizPath = quiz;
     AttemptRecord gone = sampleRecord();
     gone.quizPath = pathIn(dir, "deleted.blz");
-    ASSERT_TRUE(AttemptJournal(live.quizPath, folder).write(live, AtomicFile::Sync::Unsynced));
+    ASSERT_TRUE(AttemptJournal(live.quizPath, folder).write(live, AtomicFile::Sync::Durable));
     ASSERT_TRUE(AttemptJournal(gone.quizPath, folder).write(gone, AtomicFile::Sync::Unsynced));
+    ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3); // the quiz and two journals
     const std::string junk = folder + "/0123456789abcdef0123456789abcdef.attempt";
     writeFile(junk, {'B', 'r', 'a', 'i', 'n'});
     const std::string other = folder + "/notes.txt";
