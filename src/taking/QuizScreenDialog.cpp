@@ -145,35 +145,39 @@ void QuizScreenDialog::customEvent(QEvent *event)
     ModalDialog::customEvent(event);
 }
 
-int QuizScreenDialog::exec()
+bool QuizScreenDialog::openQuestion()
 {
     const QuizScreen::Resume *resuming = std::exchange(resume, nullptr);
     m_answerTimedOut = false;
     m_resumeState = resuming && resuming->state ? &*resuming->state : nullptr;
     const bool opened = beginQuestion();
     m_resumeState = nullptr;
-    if (!opened)
-        return Cancel;
+    if (!opened) {
+        setResult(Cancel);
+        return false;
+    }
     if (resuming) {
         resumeQuestion(*resuming);
         if (!isQuestionOpen()) // the interruption used up the quiz's time
-            return result();
+            return false;
     }
     // Not synced: a kill keeps it all the same, and a power cut that loses
     // it only lets the question open afresh.
     notifyChange(false);
+    return true;
+}
+
+int QuizScreenDialog::exec()
+{
+    if (!openQuestion())
+        return result();
     return ModalDialog::exec();
 }
 
 void QuizScreenDialog::open()
 {
-    resume = nullptr;
-    m_answerTimedOut = false;
-    if (!beginQuestion()) {
-        setResult(Cancel);
-        return;
-    }
-    ModalDialog::open();
+    if (openQuestion())
+        ModalDialog::open();
 }
 
 void QuizScreenDialog::resizeEvent(QResizeEvent *event)

@@ -34,7 +34,7 @@ public:
     bool previewMode = false;
     bool maximized = false; // carried from one showing to the next
     // Set with the question when an interrupted run is taken up again; read
-    // by exec() only.
+    // once, when the question opens.
     const QuizScreen::Resume *resume = nullptr;
     // Told of every change of the open question's state (QuizScreen).
     std::function<void(bool durable)> onStateChange;
@@ -84,6 +84,8 @@ protected:
     const QuestionState *m_resumeState = nullptr;
 
 private:
+    // Opens the question (as it was, when resuming); false when it ended at once.
+    bool openQuestion();
     // Puts the clock back as the interrupted run left it and charges the
     // seconds it was down.
     void resumeQuestion(const QuizScreen::Resume &resume);
