@@ -358,6 +358,8 @@ int main(int argc, char **argv)
              "LogAppendEmpty/real_time", "to an empty log"},
             {"Start-up to the main window shown", "StartupBrainloft/iterations:20/manual_time",
              "StartupBareDialog/iterations:20/manual_time", "bare Qt dialog program"},
+            {"Attempt journal at a tick, 512 questions", "JournalTick/real_time",
+             "JournalTickPlainWrite/real_time", "plain write of the bytes"},
         },
         {
             {"Quiz clock: ticks reaching the question screen", "QuizClock/iterations:1/manual_time",
