@@ -49,6 +49,33 @@ std::vector<std::uint8_t> bytesOf(const AttemptRecord &record)
     return EncodeAttempt(record);
 }
 
+constexpr std::size_t MAGIC_SIZE = 17; // "Brainloft Attempt", then the version
+
+// CRC-32 (IEEE) bit by bit, of all but the last four bytes.
+std::uint32_t crc32Of(const std::vector<std::uint8_t> &bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i + 4 < bytes.size(); ++i) {
+        crc ^= bytes[i];
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+std::uint32_t storedCrc(const std::vector<std::uint8_t> &bytes)
+{
+    const std::uint8_t *p = bytes.data() + bytes.size() - 4;
+    return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24;
+}
+
+void sealWithCrc(std::vector<std::uint8_t> &bytes)
+{
+    const std::uint32_t crc = crc32Of(bytes);
+    for (int i = 0; i < 4; ++i)
+        bytes[bytes.size() - 4 + std::size_t(i)] = std::uint8_t(crc >> (8 * i));
+}
+
 struct Breakage
 {
     const char *what;
@@ -135,12 +162,12 @@ TEST(AttemptJournal, RefusesEveryDamagedOrForeignJournal)
         EXPECT_FALSE(DecodeAttempt(bytesOf(record))) << breakage.what;
     }
 
-    // Another version, even with a checksum that fits.
-    AttemptRecord record = sampleRecord();
-    std::vector<std::uint8_t> other = bytesOf(record);
-    other[17] = 2;
-    other.resize(other.size() - 4);
-    other.insert(other.end(), 4, 0);
+    // The checksum is the usual CRC-32 of all before it; another version is
+    // refused even with a checksum that fits.
+    std::vector<std::uint8_t> other = good;
+    EXPECT_EQ(storedCrc(other), crc32Of(other));
+    other[MAGIC_SIZE] = 2;
+    sealWithCrc(other);
     EXPECT_FALSE(DecodeAttempt(other));
 }
 

@@ -207,21 +207,6 @@ TEST(QuestionClock, DowntimeIsChargedAsIdleSeconds)
     }
 }
 
-TEST(QuestionClock, DowntimeWhileTheAnswerIsShownCostsNothing)
-{
-    Quiz quiz;
-    quiz.overallTimeLimitOn = 1;
-    quiz.quizSecondsLeft = 100;
-    const auto q = timedQuestion(10, 30, 5, 3);
-    QuestionClock clock;
-    clock.restore(*q, Reduction::NeedsTimeLimit, 7, 2, 12, true);
-    const QuestionClock::Step step = clock.elapse(quiz, *q, 50);
-    EXPECT_EQ(clock.worth, 7);
-    EXPECT_EQ(clock.questionSecondsLeft, 12);
-    EXPECT_EQ(quiz.quizSecondsLeft, 100);
-    EXPECT_FALSE(step.questionRanOut || step.quizRanOut || step.worthChanged);
-}
-
 // elapse() must be exactly as many seconds of the running clock, whatever
 // the state it starts from.
 TEST(QuestionClock, DowntimeEqualsTheSameNumberOfTicks)

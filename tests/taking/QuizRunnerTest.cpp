@@ -408,81 +408,52 @@ TEST_F(JournalledRunTest, DowntimeByTheWallClock)
     }
 }
 
-TEST_F(JournalledRunTest, NoOrAChangedQuizStartsAfresh)
+// A journal that is declined, out of date or damaged: a fresh run, and the
+// file is gone, replaced by the new run's own while it lasts.
+TEST_F(JournalledRunTest, JournalsNotTakenUpGiveAFreshRun)
 {
-    // No: the journal goes and the run starts at question 1.
-    interruptWith(interrupted());
-    prompts.answer(IDNO).answer(IDOK);
-    run(answerAll());
-    EXPECT_EQ(numbers, (std::vector<unsigned>{1, 2, 3}));
-    EXPECT_FALSE(resumes[0]);
-    EXPECT_EQ(firstTick, 1000);
-
-    // The quiz was edited since: a notice, then a fresh run.
-    AttemptRecord record = interrupted();
-    record.fingerprint[0] ^= 1;
-    interruptWith(record);
-    numbers.clear();
-    prompts.clear();
-    prompts.answer(IDOK).answer(IDOK);
-    run(answerAll());
-    EXPECT_EQ(prompts.calls()[0].text,
-              QStringLiteral("This quiz has changed since the attempt was interrupted. It starts "
-                             "again from the beginning."));
-    EXPECT_EQ(prompts.calls()[0].flags, MB_ICONINFORMATION);
-    EXPECT_EQ(numbers, (std::vector<unsigned>{1, 2, 3}));
-}
-
-TEST_F(JournalledRunTest, BadJournalsAreIgnoredAndGo)
-{
+    AttemptRecord changed = interrupted();
+    changed.fingerprint[0] ^= 1;
     const std::vector<std::uint8_t> good = EncodeAttempt(interrupted());
-    const std::vector<std::vector<std::uint8_t>> bad = {
-        std::vector<std::uint8_t>(good.begin(), good.begin() + 60), // cut short
-        std::vector<std::uint8_t>(300, 0xA5),                       // random bytes
-        {},                                                         // empty
+    const struct Case
+    {
+        const char *what;
+        std::vector<std::uint8_t> bytes;
+        int answer;           // to the resume question, if asked
+        QString firstMessage; // empty: none before the run
+    } cases[] = {
+        {"declined", good, IDNO, QString()},
+        {"the quiz changed", EncodeAttempt(changed), 0,
+         QStringLiteral("This quiz has changed since the attempt was interrupted. It starts again "
+                        "from the beginning.")},
+        {"cut short", std::vector<std::uint8_t>(good.begin(), good.begin() + 60), 0, QString()},
+        {"random bytes", std::vector<std::uint8_t>(300, 0xA5), 0, QString()},
+        {"empty", {}, 0, QString()},
     };
-    for (const auto &bytes : bad) {
+    for (const Case &c : cases) {
         ::mkdir(journalFolder().c_str(), 0700);
-        writeFile(journal().path(), bytes);
-        numbers.clear();
+        writeFile(journal().path(), c.bytes);
         prompts.clear();
-        prompts.answer(IDOK);
+        if (c.answer)
+            prompts.answer(c.answer);
+        if (!c.firstMessage.isEmpty())
+            prompts.answer(IDOK);
+        numbers.clear();
         run([&](unsigned number, CQuestion &) {
             numbers.push_back(number);
-            // Replaced by this run's own journal.
-            EXPECT_TRUE(journal().read());
-            return 1;
+            const std::optional<AttemptRecord> now = journal().read();
+            EXPECT_TRUE(now && now->current == number - 1) << c.what;
+            return number == 2 ? 2 : 1; // then the taker stops: nothing left to resume
         });
-        EXPECT_EQ(prompts.messages().size(), 1u); // the final report only
-        EXPECT_EQ(numbers, (std::vector<unsigned>{1, 2, 3}));
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(journal().path())));
+        EXPECT_EQ(numbers, (std::vector<unsigned>{1, 2})) << c.what;
+        EXPECT_FALSE(screen->lastResume) << c.what;
+        EXPECT_EQ(firstTick, 1000) << c.what;
+        if (!c.firstMessage.isEmpty()) {
+            EXPECT_EQ(prompts.calls()[0].text, c.firstMessage) << c.what;
+        }
+        EXPECT_TRUE(prompts.allAnswered()) << c.what;
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(journal().path()))) << c.what;
     }
-}
-
-TEST_F(JournalledRunTest, TheJournalFollowsTheRunAndGoesWithIt)
-{
-    quiz.overallTimeLimitOn = 1;
-    quiz.overallTimeLimit = 5;
-    run([&](unsigned number, CQuestion &q) {
-        q.presented = 1;
-        screen->state.worth = int(number) * 10;
-        second(3);
-        screen->changed(false); // as after a tick
-        const std::optional<AttemptRecord> now = journal().read();
-        EXPECT_TRUE(now);
-        if (!now)
-            return 2;
-        EXPECT_EQ(now->current, number - 1);
-        EXPECT_EQ(now->open, screen->state);
-        EXPECT_EQ(now->quizSecondsLeft, quiz.quizSecondsLeft);
-        EXPECT_TRUE(now->questions[std::size_t(number - 1)].presented);
-        if (number == 1)
-            return answerRight(quiz, q);
-        EXPECT_EQ(now->earnedPoints, 2);
-        return 2; // the taker stops: nothing to resume
-    });
-    EXPECT_TRUE(prompts.calls().empty());
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(journal().path())));
 }
 
 TEST_F(JournalledRunTest, AnInterruptedLogStepIsFinishedOnce)
