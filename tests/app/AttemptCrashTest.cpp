@@ -85,13 +85,16 @@ bool waitUntilAsking(const Helper &helper)
     return true;
 }
 
-// The helper's exit status, or -1 when it was killed.
+// The helper's exit status, -1 when the test killed it, or 128 and the
+// signal that ended it otherwise (a sanitizer's abort, say).
 int waitFor(const Helper &helper)
 {
     int status = 0;
     EXPECT_EQ(::waitpid(helper.pid, &status, 0), helper.pid);
     ::close(helper.out);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (WIFSIGNALED(status))
+        return WTERMSIG(status) == SIGKILL ? -1 : 128 + WTERMSIG(status);
+    return WEXITSTATUS(status);
 }
 
 QString logOf(const std::string &quiz)

@@ -441,12 +441,12 @@ TEST_F(JournalledRunTest, JournalsNotTakenUpGiveAFreshRun)
         numbers.clear();
         run([&](unsigned number, CQuestion &) {
             numbers.push_back(number);
+            EXPECT_FALSE(screen->lastResume) << c.what;
             const std::optional<AttemptRecord> now = journal().read();
             EXPECT_TRUE(now && now->current == number - 1) << c.what;
             return number == 2 ? 2 : 1; // then the taker stops: nothing left to resume
         });
         EXPECT_EQ(numbers, (std::vector<unsigned>{1, 2})) << c.what;
-        EXPECT_FALSE(screen->lastResume) << c.what;
         EXPECT_EQ(firstTick, 1000) << c.what;
         if (!c.firstMessage.isEmpty()) {
             EXPECT_EQ(prompts.calls()[0].text, c.firstMessage) << c.what;
