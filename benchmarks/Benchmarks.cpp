@@ -360,6 +360,8 @@ int main(int argc, char **argv)
              "StartupBareDialog/iterations:20/manual_time", "bare Qt dialog program"},
             {"PDF of a 512-question quiz, a picture in each", "PrintQuizPdf/real_time",
              "PrintTextDocument/real_time", "QTextDocument::print of the texts"},
+            {"Attempt journal at a tick, 512 questions", "JournalTick/real_time",
+             "JournalTickPlainWrite/real_time", "plain write of the bytes"},
         },
         {
             {"Quiz clock: ticks reaching the question screen", "QuizClock/iterations:1/manual_time",

@@ -186,12 +186,24 @@ void MainWindow::RunQuiz()
             return std::make_unique<DialogScreen<FlashCardDialog>>(m_quiz, m_prompts);
         return std::make_unique<DialogScreen<QuestionDialog>>(m_quiz, m_prompts);
     };
-    hooks.startClock = [this] {
-        m_clock->start();
+    hooks.startClock = [this](int firstTickMs) {
+        if (m_runTime.manualTicks)
+            return true;
+        m_clock->start(firstTickMs); // then every second, from clockTick()
         return m_clock->isActive();
     };
     hooks.stopClock = [this] { m_clock->stop(); };
-    hooks.offerLogEntry = [this] { OfferLogEntry(); };
+    hooks.offerLogEntry = [this](const QuizRunner::LogConfirmed &confirmed) {
+        OfferLogEntry(confirmed);
+    };
+    hooks.finishLogEntry = [this](const std::string &comment, std::uint64_t logSize) {
+        FinishLogEntry(m_quiz, comment, logSize);
+    };
+    // A quiz that has no file yet has no journal: there is nothing to find
+    // it by at the next start.
+    if (!m_quiz.pathName.empty())
+        hooks.journal.emplace(m_quiz.pathName);
+    hooks.wallClock = m_runTime.wallClock;
     QuizRunner runner(m_quiz, m_prompts, this, std::move(hooks));
     m_runner = &runner;
     runner.run();
@@ -200,13 +212,17 @@ void MainWindow::RunQuiz()
 
 void MainWindow::clockTick()
 {
+    // A resumed run's first tick may come early, to keep the seconds' phase.
+    if (m_clock->isActive() && m_clock->interval() != 1000)
+        m_clock->setInterval(1000);
     if (m_runner)
         m_runner->tick();
 }
 
-void MainWindow::OfferLogEntry()
+void MainWindow::OfferLogEntry(
+    const std::function<void(const std::string &comment, std::uint64_t logSize)> &confirmed)
 {
-    ::OfferLogEntry(m_quiz, m_prompts, this);
+    ::OfferLogEntry(m_quiz, m_prompts, this, confirmed);
 }
 
 int MainWindow::runPasswordDialog(int mode)

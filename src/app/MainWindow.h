@@ -6,7 +6,10 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 
 class Prompts;
 class QTimer;
@@ -43,8 +46,19 @@ public:
     void RunQuiz();
     // One second of the quiz clock; the clock's timer calls it, tests may too.
     void clockTick();
-    // The end-of-quiz step that records the result in the quiz's log.
-    void OfferLogEntry();
+    // A quiz run's sense of time, for tests: the wall clock (ms since 1970)
+    // that measures how long an interrupted run was down, and whether the
+    // clock's timer is left alone so that every tick comes from clockTick().
+    struct RunTime
+    {
+        std::function<std::int64_t()> wallClock; // the system's when empty
+        bool manualTicks = false;
+    };
+    void setRunTime(RunTime time) { m_runTime = std::move(time); }
+    // The end-of-quiz step that records the result in the quiz's log;
+    // `confirmed` is told the comment before the entry is appended.
+    void OfferLogEntry(const std::function<void(const std::string &comment, std::uint64_t logSize)>
+                           &confirmed = {});
 
     // The window's commands, as their buttons run them.
     void createQuiz();
@@ -81,6 +95,7 @@ private:
     // or late, and the taker's time limits must be fair.
     QTimer *const m_clock;
     QuizRunner *m_runner = nullptr; // the run in progress, if any
+    RunTime m_runTime;
     // Wrong passwords entered to edit a quiz since the program started.
     unsigned m_wrongPasswords = 0;
 };

@@ -29,14 +29,24 @@ bool samePathIgnoringCase(const QString &a, const QString &b)
 
 } // namespace
 
-void OfferLogEntry(Quiz &quiz, Prompts &prompts, QWidget *owner)
+void OfferLogEntry(
+    Quiz &quiz, Prompts &prompts, QWidget *owner,
+    const std::function<void(const std::string &comment, std::uint64_t logSize)> &confirmed)
 {
     if (!quiz.logResults || quiz.logPathName.empty())
         return;
     LogCommentDialog dialog(prompts, owner);
     if (dialog.exec() != ModalDialog::Ok)
         return;
+    if (confirmed)
+        confirmed(dialog.comment(), LogEntriesEnd(quiz.logPathName));
     (void)RecordResult(quiz, dialog.comment());
+}
+
+void FinishLogEntry(const Quiz &quiz, const std::string &comment, std::uint64_t logSize)
+{
+    if (quiz.logResults && !quiz.logPathName.empty())
+        (void)FinishRecordResult(quiz, comment, logSize);
 }
 
 bool LogCommandsAvailable(const Quiz &quiz)

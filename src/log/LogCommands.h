@@ -8,14 +8,26 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <functional>
+#include <string>
+
 class Prompts;
 class Quiz;
 class QWidget;
 
 // After a run: when the quiz logs results and has a log path, asks for the
 // comment (owned by `owner`) and, on OK, appends the entry. A failure to
-// write is not reported to the taker.
-void OfferLogEntry(Quiz &quiz, Prompts &prompts, QWidget *owner);
+// write is not reported to the taker. `confirmed`, when given, is told the
+// comment and the log's size just before the entry is appended, so that a
+// run interrupted meanwhile can finish the step with FinishLogEntry.
+void OfferLogEntry(
+    Quiz &quiz, Prompts &prompts, QWidget *owner,
+    const std::function<void(const std::string &comment, std::uint64_t logSize)> &confirmed = {});
+
+// Finishes a log step an interruption cut short (FinishRecordResult); as
+// silent as the step itself.
+void FinishLogEntry(const Quiz &quiz, const std::string &comment, std::uint64_t logSize);
 
 // Whether the parameters dialog opens with Export and Delete enabled: the
 // quiz has a log path and the log can be read now.

@@ -13,6 +13,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
+#include <optional>
+#include <span>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -251,7 +254,48 @@ off_t completeBlocksEnd(int fd, off_t size)
 
 } // namespace
 
-bool RecordResult(const Quiz &quiz, std::string_view comment, std::chrono::milliseconds lockWait)
+namespace {
+
+// How many of an entry's `blocks` (as stored) an earlier append already
+// wrote after `from`: all of them, when the log holds the whole entry
+// there, or the first few, when the log ends with them (an append was
+// killed between two blocks); otherwise none.
+std::size_t blocksAlreadyThere(int fd, off_t from, off_t end,
+                               const std::vector<std::vector<std::uint8_t>> &blocks)
+{
+    constexpr off_t MOST = 4 * 1024 * 1024; // an entry's own tail is a few KB
+    if (from >= end || end - from > MOST)
+        return 0;
+    std::vector<std::uint8_t> tail(std::size_t(end - from));
+    if (::pread(fd, tail.data(), tail.size(), from) != ssize_t(tail.size()))
+        return 0;
+    // The stored blocks from `from` on, each as its bytes.
+    std::vector<std::span<const std::uint8_t>> stored;
+    for (std::size_t at = 0; at + 4 <= tail.size();) {
+        const std::uint32_t length = std::uint32_t(tail[at]) | std::uint32_t(tail[at + 1]) << 8 |
+                                     std::uint32_t(tail[at + 2]) << 16 |
+                                     std::uint32_t(tail[at + 3]) << 24;
+        if (length > tail.size() - at - 4)
+            break;
+        stored.emplace_back(tail.data() + at, 4 + length);
+        at += 4 + length;
+    }
+    auto same = [&](std::size_t s, std::size_t b) {
+        return std::ranges::equal(stored[s], blocks[b]);
+    };
+    for (std::size_t first = 0; first < stored.size(); ++first) {
+        std::size_t matched = 0;
+        while (matched < blocks.size() && first + matched < stored.size() &&
+               same(first + matched, matched))
+            ++matched;
+        if (matched == blocks.size() || (matched > 0 && first + matched == stored.size()))
+            return matched;
+    }
+    return 0;
+}
+
+bool appendEntry(const Quiz &quiz, std::string_view comment, std::chrono::milliseconds lockWait,
+                 std::optional<std::uint64_t> resumeFrom)
 {
     if (quiz.logPathName.empty())
         return false;
@@ -283,7 +327,16 @@ bool RecordResult(const Quiz &quiz, std::string_view comment, std::chrono::milli
         }
         end = LOG_SIGNATURE_LENGTH;
     }
-    for (const std::vector<std::uint8_t> &block : blocks) {
+    std::size_t skip = 0;
+    // A step that began on a log not yet there finds its entry after the
+    // signature it wrote.
+    if (resumeFrom && *resumeFrom <= std::uint64_t(std::numeric_limits<off_t>::max()))
+        skip = blocksAlreadyThere(
+            log.get(), std::max(off_t(*resumeFrom), off_t(LOG_SIGNATURE_LENGTH)), end, blocks);
+    if (skip == blocks.size())
+        return true;
+    for (std::size_t b = skip; b < blocks.size(); ++b) {
+        const std::vector<std::uint8_t> &block = blocks[b];
         if (!writeAll(log.get(), block.data(), block.size())) {
             // A partial block would make the rest of the log unreadable:
             // cut back to the last complete one.
@@ -293,6 +346,28 @@ bool RecordResult(const Quiz &quiz, std::string_view comment, std::chrono::milli
         end += static_cast<off_t>(block.size());
     }
     return ::fsync(log.get()) == 0 && log.close();
+}
+
+} // namespace
+
+bool RecordResult(const Quiz &quiz, std::string_view comment, std::chrono::milliseconds lockWait)
+{
+    return appendEntry(quiz, comment, lockWait, std::nullopt);
+}
+
+bool FinishRecordResult(const Quiz &quiz, std::string_view comment, std::uint64_t logSize,
+                        std::chrono::milliseconds lockWait)
+{
+    return appendEntry(quiz, comment, lockWait, logSize);
+}
+
+std::uint64_t LogEntriesEnd(const std::string &path)
+{
+    struct stat info = {};
+    Descriptor log(openFile(path, O_RDONLY, true, info));
+    if (log.get() < 0)
+        return 0;
+    return std::uint64_t(completeBlocksEnd(log.get(), info.st_size));
 }
 
 ExportResult ExportLogBlocks(ByteSource &log, ByteSink &out)

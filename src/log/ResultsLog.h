@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,20 @@ inline constexpr std::chrono::milliseconds LOG_LOCK_WAIT{10000};
 // next append, for the same reason.
 bool RecordResult(const Quiz &quiz, std::string_view comment,
                   std::chrono::milliseconds lockWait = LOG_LOCK_WAIT);
+
+// The end of a run's log step that was interrupted after the taker had
+// confirmed it, `logSize` being the log's size before the entry was begun:
+// does nothing when the log holds the entry after that point already,
+// appends its missing blocks when the log ends with its first ones (an
+// append was killed between two), and appends it whole otherwise. So an
+// interrupted run is logged exactly once. The result is RecordResult's.
+bool FinishRecordResult(const Quiz &quiz, std::string_view comment, std::uint64_t logSize,
+                        std::chrono::milliseconds lockWait = LOG_LOCK_WAIT);
+
+// Where the next append will begin: the end of the log's last complete
+// block (an append cuts off a part of a block left at the end); 0 when
+// there is no log.
+[[nodiscard]] std::uint64_t LogEntriesEnd(const std::string &path);
 
 enum class ExportResult {
     Ok,

@@ -83,7 +83,9 @@ bool AtomicFile::open()
     // Keep the permissions of the file being replaced; a new file gets the
     // usual mode for documents.
     mode_t mode = 0666;
-    if (exists) {
+    if (m_mode) {
+        mode = *m_mode;
+    } else if (exists) {
         mode = existing.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -128,11 +130,11 @@ bool AtomicFile::write(const void *src, std::size_t n)
     return true;
 }
 
-bool AtomicFile::commit()
+bool AtomicFile::commit(Sync sync)
 {
     if (m_failed || m_fd < 0 || !flush())
         return false;
-    if (::fsync(m_fd) != 0) {
+    if (sync == Sync::Durable && ::fsync(m_fd) != 0) {
         fail(errno);
         return false;
     }
@@ -149,6 +151,8 @@ bool AtomicFile::commit()
         return false;
     }
     m_tempPath.clear();
+    if (sync == Sync::Unsynced)
+        return true;
     // Make the rename itself durable.
     const int dir = ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -162,8 +166,9 @@ bool AtomicFile::commit()
 bool AtomicFile::nameTemporaryFile()
 {
     const std::string source = "/proc/self/fd/" + std::to_string(m_fd);
-    std::random_device seed;
-    std::mt19937 random(seed());
+    // Seeded once: a random_device costs more than the rest of a small save,
+    // and the attempt journal saves at every tick.
+    thread_local std::mt19937 random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name =
             folderOf(m_target) + "/" + TEMPORARY_PREFIX + std::to_string(random() % 1000000000u);

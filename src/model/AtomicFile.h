@@ -4,7 +4,10 @@
 
 #include "ByteStream.h"
 
+#include <optional>
 #include <string>
+
+#include <sys/types.h>
 
 // Writes a file so that the old one is replaced only by a complete new one:
 // the bytes go to a temporary file in the same folder, which is flushed to
@@ -22,13 +25,20 @@ public:
     AtomicFile(const AtomicFile &) = delete;
     AtomicFile &operator=(const AtomicFile &) = delete;
 
+    // Gives the new file `mode` whatever the umask and the file it replaces
+    // (private state files are 0600); call before open().
+    void setMode(mode_t mode) { m_mode = mode; }
     // Creates the temporary file; false when the folder cannot be written or
     // the target exists and is not writable.
     bool open();
     bool write(const void *src, std::size_t n) override;
+    // Whether commit() waits for the disk. Unsynced still replaces the file
+    // in one step, so a killed process leaves the old or the new file; only
+    // a power cut may lose the latest unsynced one.
+    enum class Sync { Durable, Unsynced };
     // Flushes, syncs and renames over the target; false on any failure, in
     // which case the target is unchanged.
-    bool commit();
+    bool commit(Sync sync = Sync::Durable);
     // errno of the first failure, 0 when none.
     [[nodiscard]] int error() const { return m_error; }
 
@@ -39,6 +49,7 @@ private:
 
     std::string m_target;
     std::string m_tempPath;
+    std::optional<mode_t> m_mode;
     int m_fd = -1;
     int m_error = 0;
     bool m_failed = false;

@@ -17,15 +17,21 @@ public:
         : m_dialog(quiz, prompts)
     {}
 
-    int present(unsigned number, CQuestion &question) override
+    int present(unsigned number, CQuestion &question, const Resume *resume = nullptr) override
     {
         m_dialog.questionNumber = number;
         m_dialog.question = &question;
         m_dialog.previewMode = false;
+        m_dialog.resume = resume;
         return m_dialog.exec();
     }
 
     QObject *tickReceiver() override { return m_dialog.isQuestionOpen() ? &m_dialog : nullptr; }
+    QuestionState questionState() const override { return m_dialog.questionState(); }
+    void setChangeListener(std::function<void(bool durable)> listener) override
+    {
+        m_dialog.onStateChange = std::move(listener);
+    }
 
     [[nodiscard]] Dialog &dialog() { return m_dialog; }
 

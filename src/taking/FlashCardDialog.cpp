@@ -41,7 +41,7 @@ bool FlashCardDialog::beginQuestion()
     QuestionClock &clock = m_screen->clock;
 
     m_screen->begin();
-    clock.start(q, QuestionClock::Reduction::Always);
+    clock.start(q, reduction());
 
     ui->typedAnswerEdit->clear();
     ui->answerDisplayLabel->clear();
@@ -74,11 +74,22 @@ bool FlashCardDialog::beginQuestion()
     return true;
 }
 
+QuestionClock::Reduction FlashCardDialog::reduction() const
+{
+    return QuestionClock::Reduction::Always;
+}
+
+void FlashCardDialog::showAnswerAgain(bool /*timedOut*/)
+{
+    showAnswer();
+}
+
 void FlashCardDialog::showAnswer()
 {
     if (!isQuestionOpen())
         return;
     m_screen->clock.answerShown = true; // the worth stays as it is now
+    notifyChange(true);                 // the card was seen: it must not come back hidden
     ui->answerDisplayLabel->setText(CodePage::toUnicode(question->answers[0]));
     ui->showAnswerButton->hide();
     if (previewMode) {
@@ -110,10 +121,9 @@ void FlashCardDialog::judgeWrong()
     done(Ok);
 }
 
-void FlashCardDialog::tick()
+void FlashCardDialog::showStep(const QuestionClock::Step &step)
 {
-    QuestionClock &clock = m_screen->clock;
-    const QuestionClock::Step step = clock.tick(m_quiz, *question);
+    const QuestionClock &clock = m_screen->clock;
     if (step.worthChanged)
         ui->worthLabel->setText(WorthLine(clock.worth));
     if (step.quizRanOut) {

@@ -29,7 +29,9 @@ public:
 
 private:
     bool beginQuestion() override;
-    void tick() override;
+    void showStep(const QuestionClock::Step &step) override;
+    [[nodiscard]] QuestionClock::Reduction reduction() const override;
+    void showAnswerAgain(bool timedOut) override;
     // Only the card's own limit posts a time-out here; when the quiz runs
     // out, the tick closes the card at once.
     void timeout(bool quizLimit) override;

@@ -33,9 +33,20 @@ public:
 
     // Sets the clock for a question that is opening.
     void start(const CQuestion &question, Reduction reduction);
+    // Takes over a question's clock as an interrupted run left it, with
+    // values that cannot have come from a run put right (a counter outside
+    // the reduction's interval, negative seconds).
+    void restore(const CQuestion &question, Reduction reduction, std::int32_t worth,
+                 std::int32_t reduceCounter, std::int32_t questionSecondsLeft, bool answerShown);
     // One second, with the main window's step already taken. A time limit
     // that runs out pauses the clock until the question closes.
     Step tick(Quiz &quiz, const CQuestion &question);
+    // `seconds` of the quiz clock with nobody at the keyboard, the main
+    // window's steps included: the same as that many ticks, worked out at
+    // once, so that a long interruption costs nothing to charge. It stops at
+    // the first limit that runs out, since its notice would then wait, with
+    // the clocks held, for someone to close it.
+    Step elapse(Quiz &quiz, const CQuestion &question, std::int64_t seconds);
 
     std::int32_t worth = 0;
     std::int32_t reduceCounter = -1;      // seconds since the last reduction; -1 = off

@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
@@ -78,7 +79,7 @@ bool QuestionDialog::beginQuestion()
     setWindowTitle(QStringLiteral("Question %1").arg(questionNumber));
     m_framed = {};
     m_answerOrder.fill(-1);
-    clock.start(q, QuestionClock::Reduction::NeedsTimeLimit);
+    clock.start(q, reduction());
 
     ui->submitButton->setVisible(!previewMode);
     ui->submitButton->setText(QStringLiteral("&Submit answer(s)"));
@@ -96,20 +97,23 @@ bool QuestionDialog::beginQuestion()
             stored.push_back(i);
     }
     m_answerCount = static_cast<int>(stored.size());
-    std::array<int, 5> order{};
-    const std::span<int> used(order.data(), stored.size());
-    if (m_quiz.randomizeAnswers) {
-        if (!ShuffleIndices(used)) {
-            m_screen->showBox(QStringLiteral("Memory allocation error"), BRAINLOFT,
-                              MB_ICONINFORMATION);
-            m_screen->end();
-            return false;
+    // An interrupted question keeps the order the taker saw before.
+    if (!takeResumedOrder(stored)) {
+        std::array<int, 5> order{};
+        const std::span<int> used(order.data(), stored.size());
+        if (m_quiz.randomizeAnswers) {
+            if (!ShuffleIndices(used)) {
+                m_screen->showBox(QStringLiteral("Memory allocation error"), BRAINLOFT,
+                                  MB_ICONINFORMATION);
+                m_screen->end();
+                return false;
+            }
+        } else {
+            std::iota(used.begin(), used.end(), 0);
         }
-    } else {
-        std::iota(used.begin(), used.end(), 0);
+        for (int slot = 0; slot < m_answerCount; ++slot)
+            m_answerOrder[slot] = stored[order[slot]];
     }
-    for (int slot = 0; slot < m_answerCount; ++slot)
-        m_answerOrder[slot] = stored[order[slot]];
 
     ui->worthLabel->setText(WorthLine(clock.worth));
     ui->scoreLabel->setText(ScoreLine(m_quiz.earnedPoints, m_quiz.possiblePoints, previewMode));
@@ -144,6 +148,40 @@ bool QuestionDialog::beginQuestion()
     q.presented = 1;
     answerButton(0)->setFocus();
     return true;
+}
+
+bool QuestionDialog::takeResumedOrder(const std::vector<int> &stored)
+{
+    if (!m_resumeState)
+        return false;
+    const std::array<std::int8_t, 5> &shownAnswers = m_resumeState->answerOrder;
+    std::vector<int> shown;
+    for (const std::int8_t index : shownAnswers) {
+        if (index >= 0)
+            shown.push_back(index);
+    }
+    // The journal checked the slots' form; here they must show exactly the
+    // answers this question has.
+    std::vector<int> sorted = shown;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted != stored)
+        return false;
+    for (std::size_t slot = 0; slot < shown.size(); ++slot)
+        m_answerOrder[slot] = shown[slot];
+    return true;
+}
+
+QuestionClock::Reduction QuestionDialog::reduction() const
+{
+    return QuestionClock::Reduction::NeedsTimeLimit;
+}
+
+std::array<std::int8_t, 5> QuestionDialog::answerSlots() const
+{
+    std::array<std::int8_t, 5> shownAnswers{};
+    for (int slot = 0; slot < 5; ++slot)
+        shownAnswers[slot] = static_cast<std::int8_t>(m_answerOrder[slot]);
+    return shownAnswers;
 }
 
 QAbstractButton *QuestionDialog::answerButton(int slot) const
@@ -228,12 +266,29 @@ void QuestionDialog::onOk()
 void QuestionDialog::ShowCorrectAnswer(bool timeExpired)
 {
     m_screen->clock.answerShown = true;
+    m_answerTimedOut = timeExpired;
+    notifyChange(true); // the answer is given: it must not come back open
     if (!timeExpired)
         m_screen->showBox(
             QStringLiteral("Your answer was incorrect.\nClick OK to see the correct answer."),
             BRAINLOFT, MB_ICONINFORMATION);
-    if (!isQuestionOpen())
-        return;
+    if (isQuestionOpen())
+        showReview(timeExpired);
+}
+
+void QuestionDialog::showAnswerAgain(bool timedOut)
+{
+    m_answerTimedOut = timedOut;
+    // The ticks the taker submitted (none after a time-out).
+    for (int slot = 0; slot < 5; ++slot)
+        m_buttonState[slot] =
+            m_answerOrder[slot] >= 0 ? question->chosen[m_answerOrder[slot]] != 0 : 0;
+    writeButtons();
+    showReview(timedOut);
+}
+
+void QuestionDialog::showReview(bool timeExpired)
+{
     for (int slot = 0; slot < 5; ++slot) {
         const int index = m_answerOrder[slot];
         m_framed[slot] = index >= 0 && question->correct[index] != 0;
@@ -246,10 +301,9 @@ void QuestionDialog::ShowCorrectAnswer(bool timeExpired)
     ui->scoreLabel->setText(QStringLiteral("Correct answer shown above."));
 }
 
-void QuestionDialog::tick()
+void QuestionDialog::showStep(const QuestionClock::Step &step)
 {
-    QuestionClock &clock = m_screen->clock;
-    const QuestionClock::Step step = clock.tick(m_quiz, *question);
+    const QuestionClock &clock = m_screen->clock;
     if (step.worthChanged)
         ui->worthLabel->setText(WorthLine(clock.worth));
     if (step.quizRanOut)

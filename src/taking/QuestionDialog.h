@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class CQuestion;
 class Prompts;
@@ -47,9 +48,15 @@ protected:
 
 private:
     bool beginQuestion() override;
-    void tick() override;
+    void showStep(const QuestionClock::Step &step) override;
+    [[nodiscard]] QuestionClock::Reduction reduction() const override;
+    void showAnswerAgain(bool timedOut) override;
+    [[nodiscard]] std::array<std::int8_t, 5> answerSlots() const override;
     void timeout(bool quizLimit) override;
     void ShowCorrectAnswer(bool timeExpired);
+    void showReview(bool timeExpired);
+    // The answer order the interrupted run had, when it fits the question.
+    [[nodiscard]] bool takeResumedOrder(const std::vector<int> &stored);
     void answerClicked();
     void readButtons();
     void writeButtons();

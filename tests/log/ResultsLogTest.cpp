@@ -464,3 +464,41 @@ TEST_F(ResultsLogFiles, DeleteRemovesOnlyAWritableLog)
     EXPECT_FALSE(LogFileReadable(log));
     EXPECT_FALSE(LogFileReadable(dir.path().toStdString()));
 }
+
+TEST_F(ResultsLogFiles, AnInterruptedLogStepIsFinishedExactlyOnce)
+{
+    const std::string lines = std::string(EXAMPLE_ENTRY_TAIL).substr(3); // after the count
+    const std::string ours = block("\"Ada\"\r\n3\r\n") + block(lines);
+    const std::string bobs = block("\"Bob\"\r\n3\r\n") + block(lines);
+    const std::string entry = "\"Ada\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL);
+    const std::string other = "\"Bob\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL);
+    struct Case
+    {
+        const char *what;
+        std::string after; // what the log got after the step began
+        std::string exported;
+    } cases[] = {
+        {"nothing yet", "", entry},
+        {"the whole entry", ours, entry},
+        {"the entry cut between its blocks", block("\"Ada\"\r\n3\r\n"), entry},
+        {"and a block cut short", block("\"Ada\"\r\n3\r\n") + block(lines).substr(0, 9), entry},
+        {"another taker's entry first", bobs, other + entry},
+        {"another taker's entry after it", ours + bobs, entry + other},
+    };
+    // On a log with an entry before, and on one the step itself began.
+    for (const bool first : {false, true}) {
+        for (const Case &c : cases) {
+            ::unlink(log.c_str());
+            if (!first) {
+                ASSERT_TRUE(RecordResult(quiz, "e"));
+            }
+            const std::uint64_t start = LogEntriesEnd(log);
+            writeText(log, first ? SIGNATURE + c.after : readText(log) + c.after);
+            ASSERT_TRUE(FinishRecordResult(quiz, "Ada", start)) << c.what;
+            EXPECT_EQ(exported(log),
+                      (first ? "" : "\"e\"\r\n" + std::string(EXAMPLE_ENTRY_TAIL)) + c.exported)
+                << c.what << (first ? ", first entry" : "");
+        }
+    }
+    EXPECT_EQ(LogEntriesEnd(dir.filePath(QStringLiteral("none.blg")).toStdString()), 0u);
+}

@@ -152,3 +152,100 @@ TEST(QuestionClock, WithoutAnOverallLimitTheQuizNeverRunsOut)
     EXPECT_FALSE(second(quiz, clock, q).quizRanOut);
     EXPECT_EQ(quiz.quizSecondsLeft, -60);
 }
+
+// The seconds an interrupted run was down, charged at once: what each rule
+// leaves of the question and the quiz.
+TEST(QuestionClock, DowntimeIsChargedAsIdleSeconds)
+{
+    struct Case
+    {
+        const char *what;
+        int score, timeLimit, reduceEvery, reduceBy;
+        Reduction reduction;
+        bool overallOn;
+        int quizSecondsLeft;
+        std::int64_t down;
+        // afterwards
+        int worth, secondsLeft, quizLeft;
+        bool questionRanOut, quizRanOut;
+    } cases[] = {
+        {"a few seconds", 10, 30, 5, 3, Reduction::NeedsTimeLimit, true, 600, 7, 7, 23, 593, false,
+         false},
+        {"more than the question has left: a time-out, then nothing", 10, 30, 5, 3,
+         Reduction::NeedsTimeLimit, true, 600, 500, 1, 0, 570, true, false},
+        {"more than the quiz has left: the quiz runs out on the tick past 0", 10, 300, 0, 0,
+         Reduction::NeedsTimeLimit, true, 40, 5000, 10, 259, -1, false, true},
+        {"both on the same tick", 6, 41, 0, 0, Reduction::NeedsTimeLimit, true, 40, 90, 6, 0, -1,
+         true, true},
+        {"exactly what the question has left", 6, 20, 0, 0, Reduction::NeedsTimeLimit, false, 0, 20,
+         6, 0, 0, true, false},
+        {"no limits: nothing is lost", 5, 0, 0, 0, Reduction::NeedsTimeLimit, false, 0, 1'000'000,
+         5, 0, 0, false, false},
+        {"no time limit: no reduction on a multiple-choice screen", 5, 0, 2, 1,
+         Reduction::NeedsTimeLimit, false, 0, 100, 5, 0, 0, false, false},
+        {"a flash card reduces without limits, down to 1", 9, 0, 4, 2, Reduction::Always, false, 0,
+         3'000'000'000, 1, 0, 0, false, false},
+        {"days over an overall limit only", 3, 0, 0, 0, Reduction::NeedsTimeLimit, true, 18000,
+         200'000, 3, 0, -1, false, true},
+        {"nothing down", 10, 30, 5, 3, Reduction::NeedsTimeLimit, true, 600, 0, 10, 30, 600, false,
+         false},
+    };
+    for (const Case &c : cases) {
+        Quiz quiz;
+        quiz.overallTimeLimitOn = c.overallOn;
+        quiz.quizSecondsLeft = c.quizSecondsLeft;
+        const auto q = timedQuestion(c.score, c.timeLimit, c.reduceEvery, c.reduceBy);
+        QuestionClock clock;
+        clock.start(*q, c.reduction);
+        const QuestionClock::Step step = clock.elapse(quiz, *q, c.down);
+        EXPECT_EQ(clock.worth, c.worth) << c.what;
+        EXPECT_EQ(clock.questionSecondsLeft, c.secondsLeft) << c.what;
+        EXPECT_EQ(quiz.quizSecondsLeft, c.quizLeft) << c.what;
+        EXPECT_EQ(step.questionRanOut, c.questionRanOut) << c.what;
+        EXPECT_EQ(step.quizRanOut, c.quizRanOut) << c.what;
+        EXPECT_EQ(clock.paused, c.questionRanOut || c.quizRanOut) << c.what;
+    }
+}
+
+// elapse() must be exactly as many seconds of the running clock, whatever
+// the state it starts from.
+TEST(QuestionClock, DowntimeEqualsTheSameNumberOfTicks)
+{
+    std::uint32_t seed = 12345;
+    auto draw = [&](int below) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % unsigned(below));
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const auto q =
+            timedQuestion(draw(12) - 1, draw(3) ? draw(40) : 0, draw(2) ? draw(7) : 0, draw(5) - 1);
+        const Reduction reduction = draw(2) ? Reduction::Always : Reduction::NeedsTimeLimit;
+        Quiz ticked, elapsed;
+        ticked.overallTimeLimitOn = elapsed.overallTimeLimitOn = draw(2);
+        ticked.quizSecondsLeft = elapsed.quizSecondsLeft = draw(50);
+        QuestionClock byTicks, atOnce;
+        byTicks.start(*q, reduction);
+        // Somewhere into the question already.
+        for (int t = draw(10); t > 0 && !byTicks.paused; --t)
+            second(ticked, byTicks, *q);
+        atOnce = byTicks;
+        elapsed.quizSecondsLeft = ticked.quizSecondsLeft;
+        const int down = draw(70);
+        QuestionClock::Step last;
+        bool questionRanOut = false, quizRanOut = false;
+        for (int t = 0; t < down; ++t) {
+            last = second(ticked, byTicks, *q);
+            questionRanOut |= last.questionRanOut;
+            quizRanOut |= last.quizRanOut;
+        }
+        const QuestionClock::Step step = atOnce.elapse(elapsed, *q, down);
+        const auto where = ::testing::Message() << "round " << round << ", " << down << " s";
+        EXPECT_EQ(atOnce.worth, byTicks.worth) << where;
+        EXPECT_EQ(atOnce.reduceCounter, byTicks.reduceCounter) << where;
+        EXPECT_EQ(atOnce.questionSecondsLeft, byTicks.questionSecondsLeft) << where;
+        EXPECT_EQ(atOnce.paused, byTicks.paused) << where;
+        EXPECT_EQ(elapsed.quizSecondsLeft, ticked.quizSecondsLeft) << where;
+        EXPECT_EQ(step.questionRanOut, questionRanOut) << where;
+        EXPECT_EQ(step.quizRanOut, quizRanOut) << where;
+    }
+}

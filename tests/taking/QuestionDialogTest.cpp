@@ -504,3 +504,56 @@ TEST_F(QuestionDialogTest, OnlyTheQuestionTextTakesTheQuestionsFont)
     submit();
     EXPECT_EQ(textBox->font(), dialog.font());
 }
+
+TEST_F(QuestionDialogTest, AnInterruptedQuestionComesBackAsItWas)
+{
+    quiz.randomizeAnswers = 1;
+    quiz.reviewAnswers = 1;
+    auto q = makeQuestion("Pick", {"a", "b", "c"}, {1}, 10);
+    q->multipleCorrect = 1;
+    q->timeLimit = 30;
+    q->reduceEvery = 5;
+    q->reduceBy = 3;
+    QuestionState was;
+    was.answerOrder = {2, 0, 1, -1, -1};
+    was.worth = 7;
+    was.reduceCounter = 4;
+    was.secondsLeft = 12;
+    QuizScreen::Resume resume{was, 3};
+
+    // Asking: the same slots, then 3 idle seconds: one reduction, 9 s left.
+    dialog.resume = &resume;
+    show(*q);
+    EXPECT_EQ(dialog.answerOrder(), (std::array<int, 5>{2, 0, 1, -1, -1}));
+    EXPECT_EQ(checkBox(0)->text(), QStringLiteral("&A. c"));
+    EXPECT_EQ(text("worthLabel"), QStringLiteral("This question is worth 4 points."));
+    EXPECT_EQ(text("questionTimeLabel"), QStringLiteral("Time left for this question: 9 seconds"));
+    EXPECT_EQ(dialog.questionState().reduceCounter, 2);
+    dialog.done(2);
+
+    // In review: the submitted ticks and the frames, and no notice again.
+    was.answerShown = true;
+    q->chosen = {1, 0, 1, 0, 0};
+    resume = {was, 50};
+    dialog.resume = &resume;
+    show(*q);
+    EXPECT_TRUE(checkBox(0)->isChecked() && checkBox(1)->isChecked() && !checkBox(2)->isChecked());
+    EXPECT_EQ(dialog.framedSlots(), (std::array<bool, 5>{false, false, true, false, false}));
+    EXPECT_EQ(text("worthLabel"), QStringLiteral("Incorrect!"));
+    EXPECT_EQ(button("submitButton")->text(), QStringLiteral("&Next question"));
+    EXPECT_EQ(text("questionTimeLabel"), QStringLiteral("Time left for this question: 12 seconds"));
+    EXPECT_TRUE(prompts.calls().empty());
+    dialog.done(2);
+
+    // Its time had run out: the time-out comes again, and the review with it.
+    was.answerShown = false;
+    was.secondsLeft = 0;
+    resume = {was, 0};
+    dialog.resume = &resume;
+    prompts.answer(IDOK);
+    show(*q);
+    deliverPosted();
+    EXPECT_EQ(prompts.messages(),
+              std::vector<QString>{QStringLiteral("Time limit for this question has expired.")});
+    EXPECT_EQ(text("worthLabel"), QStringLiteral("Time expired!"));
+}
