@@ -5,6 +5,8 @@
 BRAINLOFT_PACKAGES="cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libgl-dev fonts-dejavu-core desktop-file-utils shared-mime-info xdg-utils appstream libglib2.0-bin"
 # Charts for the results, zip packages, translations, and PDFs read back in tests.
 BRAINLOFT_PACKAGES+=" qt6-charts-dev libquazip1-qt6-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n poppler-utils"
+# Qt Charts finds its OpenGL dependency through these CMake files.
+BRAINLOFT_PACKAGES+=" libqt6opengl6-dev"
 # The manual page is compressed with gzip and checked with groff.
 BRAINLOFT_PACKAGES+=" gzip groff-base"
 

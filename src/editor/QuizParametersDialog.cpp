@@ -16,6 +16,12 @@
 
 namespace {
 
+QuizParametersDialog::ResultsViewer &resultsViewer()
+{
+    static QuizParametersDialog::ResultsViewer viewer;
+    return viewer;
+}
+
 const QString BRAINLOFT = QStringLiteral("Brainloft");
 // The caption the two "cannot exceed 300" messages carry.
 const QString BRAINLOFS = QStringLiteral("Brainlofs");
@@ -64,12 +70,15 @@ QuizParametersDialog::QuizParametersDialog(Quiz &quiz, Prompts &prompts, bool al
             &QuizParametersDialog::onChangePassword);
     connect(ui->exportLogButton, &QPushButton::clicked, this, &QuizParametersDialog::onExportLog);
     connect(ui->deleteLogButton, &QPushButton::clicked, this, &QuizParametersDialog::onDeleteLog);
+    connect(ui->viewResultsButton, &QPushButton::clicked, this,
+            &QuizParametersDialog::onViewResults);
 
     // The opening, in its order: the log commands, the ranges of the
     // arrows, the values, then what the values enable.
     const bool logAvailable = LogCommandsAvailable(m_quiz);
     ui->exportLogButton->setEnabled(logAvailable);
     ui->deleteLogButton->setEnabled(logAvailable);
+    ui->viewResultsButton->setEnabled(logAvailable && resultsViewer());
     ui->overallTimeLimitField->setRange(1, 300);
     ui->timeLimitField->setRange(1, 300);
     ui->scoreField->setRange(1, 50);
@@ -182,6 +191,7 @@ void QuizParametersDialog::disableLogButtons()
 {
     ui->exportLogButton->setEnabled(false);
     ui->deleteLogButton->setEnabled(false);
+    ui->viewResultsButton->setEnabled(false);
 }
 
 void QuizParametersDialog::onOverallTimeLimitClicked()
@@ -248,6 +258,17 @@ void QuizParametersDialog::onExportLog()
 {
     if (ExportLogCommand(m_quiz, m_prompts, this))
         disableLogButtons();
+}
+
+void QuizParametersDialog::setResultsViewer(ResultsViewer viewer)
+{
+    resultsViewer() = std::move(viewer);
+}
+
+void QuizParametersDialog::onViewResults()
+{
+    if (resultsViewer())
+        resultsViewer()(m_quiz, m_prompts, this);
 }
 
 void QuizParametersDialog::onDeleteLog()

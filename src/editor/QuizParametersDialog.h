@@ -46,6 +46,11 @@ public:
 
     [[nodiscard]] const QuizParameters &values() const { return m_values; }
 
+    // Opens the results window for "View results...". The application sets
+    // it once at start; the results window sits beside this layer, not below.
+    using ResultsViewer = std::function<void(const Quiz &, Prompts &, QWidget *owner)>;
+    static void setResultsViewer(ResultsViewer viewer);
+
     // The form's operations; the controls run them, tests may too.
     // ReadForm: false when a number could not be read (it has said so).
     bool ReadForm();
@@ -75,6 +80,7 @@ private:
     void onChangePassword();
     void onExportLog();
     void onDeleteLog();
+    void onViewResults();
 
     // OK's check of the overall limit, and the check of the default time
     // limit and score that OK and the scoring command share. Each corrects
