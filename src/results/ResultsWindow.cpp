@@ -291,6 +291,12 @@ void ResultsWindow::showEvent(QShowEvent *event)
     }
 }
 
+void ResultsWindow::onCancel()
+{
+    if (!m_reading)
+        done(Cancel);
+}
+
 void ResultsWindow::addLogs(const std::vector<std::string> &paths)
 {
     m_pending.clear();

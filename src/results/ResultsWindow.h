@@ -54,6 +54,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Escape, like Close, waits for a log being read.
+    void onCancel() override;
 
 private:
     void buildSummaryTab();
