@@ -362,6 +362,8 @@ int main(int argc, char **argv)
              "PrintTextDocument/real_time", "QTextDocument::print of the texts"},
             {"Attempt journal at a tick, 512 questions", "JournalTick/real_time",
              "JournalTickPlainWrite/real_time", "plain write of the bytes"},
+            {"Analyse 100,000 entries of a 50-question quiz", "ResultsAnalyse/real_time",
+             "ResultsExport/real_time", "export the same log to text"},
         },
         {
             {"Quiz clock: ticks reaching the question screen", "QuizClock/iterations:1/manual_time",
@@ -374,6 +376,8 @@ int main(int argc, char **argv)
             {"Start-up, processor time to the main window (median µs)",
              "StartupInTurn/iterations:40/manual_time", "brainloft_cpu_us", "bare_cpu_us",
              "bare Qt dialog program"},
+            {"Results analysis: peak memory (bytes)", "ResultsMemory/iterations:1/real_time",
+             "peak_bytes", "log_bytes", "the log's size"},
         });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printTable();
