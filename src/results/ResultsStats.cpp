@@ -117,6 +117,13 @@ ResultsAnalysis AnalyseResults(const std::vector<LogRecord> &records, int questi
     }
     std::vector<Spread> spread(p);
     std::vector<double> varianceSums(p); // of x over all counted entries
+    std::vector<double> meanAllX(p), meanX(p), meanRest(p);
+    for (std::size_t i = 0; i < p; ++i) {
+        const double n = analysis.questions[i].presented;
+        meanAllX[i] = s ? double(sumAllX[i]) / double(s) : 0;
+        meanX[i] = n > 0 ? double(sumX[i]) / n : 0;
+        meanRest[i] = n > 0 ? double(sumRest[i]) / n : 0;
+    }
     double totalSquares = 0;
     const double meanT = s ? double(sumT) / double(s) : 0;
     for (const std::size_t e : counted) {
@@ -126,13 +133,11 @@ ResultsAnalysis AnalyseResults(const std::vector<LogRecord> &records, int questi
         for (std::size_t i = 0; i < p; ++i) {
             const LoggedQuestion &q = record.questions[i];
             const double x = q.earned;
-            const double allMean = double(sumAllX[i]) / double(s);
-            varianceSums[i] += (x - allMean) * (x - allMean);
+            varianceSums[i] += (x - meanAllX[i]) * (x - meanAllX[i]);
             if (!q.presented)
                 continue;
-            const double n = analysis.questions[i].presented;
-            const double dx = x - double(sumX[i]) / n;
-            const double dy = (total - x) - double(sumRest[i]) / n;
+            const double dx = x - meanX[i];
+            const double dy = (total - x) - meanRest[i];
             spread[i].sxx += dx * dx;
             spread[i].syy += dy * dy;
             spread[i].sxy += dx * dy;
