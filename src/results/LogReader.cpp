@@ -56,18 +56,23 @@ std::optional<std::uint8_t> letters(std::string_view text)
     return bits;
 }
 
-// Splits at commas into exactly `n` fields.
+// Splits at commas into exactly `n` fields, in one pass over the line.
 template<std::size_t n>
 bool fields(std::string_view line, std::array<std::string_view, n> &out)
 {
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t comma = line.find(',');
-        if ((comma == std::string_view::npos) != (i == n - 1))
+    std::size_t field = 0, start = 0;
+    const char *text = line.data();
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (text[i] != ',')
+            continue;
+        if (field == n - 1)
             return false;
-        out[i] = line.substr(0, comma);
-        if (comma != std::string_view::npos)
-            line.remove_prefix(comma + 1);
+        out[field++] = std::string_view(text + start, i - start);
+        start = i + 1;
     }
+    if (field != n - 1)
+        return false;
+    out[field] = std::string_view(text + start, line.size() - start);
     return true;
 }
 
