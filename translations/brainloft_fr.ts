@@ -868,6 +868,7 @@ the specified directory or the current working directory.</source>
     </message>
     <message>
         <source>Correct</source>
+        <extracomment>Beside an answer: ticked when this answer is a correct one.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
