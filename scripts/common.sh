@@ -9,6 +9,8 @@ BRAINLOFT_PACKAGES+=" qt6-charts-dev libquazip1-qt6-dev qt6-l10n-tools qt6-tools
 BRAINLOFT_PACKAGES+=" libqt6opengl6-dev"
 # The manual page is compressed with gzip and checked with groff.
 BRAINLOFT_PACKAGES+=" gzip groff-base"
+# The German locale that the translation tests make with localedef.
+BRAINLOFT_PACKAGES+=" locales"
 
 # ensure_packages PKG...: installs those not yet installed (through sudo when
 # not root); says nothing when all are there.

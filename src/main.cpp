@@ -6,10 +6,13 @@
 #include "app/Console.h"
 #include "app/FileCommands.h"
 #include "app/QuizApp.h"
+#include "app/UsageTexts.h"
 #include "ui/Icons.h"
 #include "ui/Prompts.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -38,7 +41,10 @@ int main(int argc, char *argv[])
     // Answered before any window system is needed, so they work anywhere.
     const CommandLine early = remainingCommandLine(argc, argv);
     if (early.action == CommandLine::Action::Help) {
-        std::fputs(UsageText(programName(argc, argv)).c_str(), stdout);
+        // Translators need an application, not a display.
+        QCoreApplication application(argc, argv);
+        Translations::InstallForSystem();
+        std::fputs(TranslatedUsageText(programName(argc, argv)).c_str(), stdout);
         return 0;
     }
     if (early.action == CommandLine::Action::Version) {
@@ -51,12 +57,14 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
         QGuiApplication::setApplicationVersion(QStringLiteral(BRAINLOFT_VERSION));
+        Translations::InstallForSystem();
         const CommandLine line = remainingCommandLine(argc, argv);
         StandardConsole console;
         if (line.action == CommandLine::Action::BadArguments) {
-            console.printError(QString::fromStdString(programName(argc, argv) + ": " + line.error +
-                                                      "\nTry '" + programName(argc, argv) +
-                                                      " --help'."));
+            const QString program = QString::fromStdString(programName(argc, argv));
+            console.printError(
+                program + QStringLiteral(": ") + TranslatedArgumentError(line.error) + u'\n' +
+                QCoreApplication::translate("main", "Try '%1 --help'.").arg(program));
             return ExitCode::BadArguments;
         }
         return RunFileCommand(line, console);
@@ -66,6 +74,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(BRAINLOFT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("brainloft"));
     QApplication::setWindowIcon(brainloftIcon());
+    Translations::InstallForSystem();
 
     QtPrompts prompts;
     QuizApp app(prompts);

@@ -2,6 +2,12 @@
 
 #include "app/CommandLine.h"
 
+// Marks the --help texts for the catalogues (context "CommandLine"); the
+// texts stay plain literals, so that this file builds without Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -322,54 +328,71 @@ CommandLine ParseCommandLine(const std::vector<std::string> &arguments)
     return result;
 }
 
-std::string UsageText(const std::string &programName)
+std::string UsageText(const std::string &programName, const UsageTranslator &translate)
 {
-    const std::string indent(programName.size() + 7, ' ');
-    return "Usage: " + programName + " [QUIZ.blz]\n" +
-           "       " + programName + " --edit QUIZ.blz\n" +
-           "       " + programName + " --results QUIZ.blz [MORE.blg ...] [--takers-csv FILE]\n" +
+    const auto text = [&translate](const char *english) {
+        return translate ? translate(english) : std::string(english);
+    };
+    //: The start of the --help text; the lines below it are indented to match.
+    const std::string usage = text(QT_TRANSLATE_NOOP("CommandLine", "Usage: "));
+    // The synopsis lines line up under the first (in characters, not bytes).
+    std::size_t width = 0;
+    for (const unsigned char c : usage)
+        width += (c & 0xC0) != 0x80 ? 1 : 0;
+    const std::string margin(width, ' ');
+    const std::string indent(programName.size() + width, ' ');
+    return usage + programName + " [QUIZ.blz]\n" +
+           margin + programName + " --edit QUIZ.blz\n" +
+           margin + programName + " --results QUIZ.blz [MORE.blg ...] [--takers-csv FILE]\n" +
            indent + "  [--items-csv FILE] [--summary-csv FILE] [--report-pdf FILE]\n" +
-           "       " + programName +
+           margin + programName +
            " --import FILE --output NEW.blz [--format FORMAT] [--flash-cards]\n" +
-           "       " + programName + " --export FORMAT QUIZ.blz OUTPUT\n" +
-           "       " + programName +
+           margin + programName + " --export FORMAT QUIZ.blz OUTPUT\n" +
+           margin + programName +
            " --print-pdf QUIZ.blz OUT.pdf [--answer-key | --key-only] [--versions N]\n" +
-           "       " + programName + " --uninstall\n" +
-           "\n"
-           "Builds and takes quizzes.\n"
-           "\n"
-           "  QUIZ.blz          take the quiz, then quit\n"
-           "  --edit QUIZ.blz   open the quiz for editing (asks for its password)\n"
-           "  --results QUIZ.blz [MORE.blg ...]\n"
-           "                    show the results in the quiz's log and in the other logs\n"
-           "                    named; with any of these options, write files instead:\n"
-           "    --takers-csv FILE    one row per logged attempt\n"
-           "    --items-csv FILE     one row per question: facility, discrimination and\n"
-           "                         how often each answer was chosen\n"
-           "    --summary-csv FILE   the class's figures in one row\n"
-           "    --report-pdf FILE    the summary, the charts and the question table\n"
-           "  --import FILE --output NEW.blz\n"
-           "                    make a new quiz from the questions in FILE; an existing\n"
-           "                    file is never replaced\n"
-           "    --format FORMAT      gift, aiken, moodle-xml, csv or tsv (guessed when\n"
-           "                         not given)\n"
-           "    --flash-cards        make a quiz of flash cards\n"
-           "  --export FORMAT QUIZ.blz OUTPUT\n"
-           "                    write the quiz as gift, aiken, moodle-xml, qti, csv or tsv\n"
-           "  --print-pdf QUIZ.blz OUT.pdf\n"
-           "                    write the quiz as an exam paper\n"
-           "    --answer-key         add the answer key\n"
-           "    --key-only           write only the answer key\n"
-           "    --versions N         N versions (1 to 26, A to Z), each in its own order\n"
-           "  --uninstall       remove Brainloft's desktop entries and program files\n"
-           "  --help            show this help and quit\n"
-           "  --version         show the version and quit\n"
-           "\n"
-           "Options may also be written /edit and /uninstall.\n"
-           "\n"
-           "The commands that write files need no display and leave the desktop's files\n"
-           "alone. Those that reveal a quiz's answers or results need its password: from\n"
-           "the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.\n"
-           "\n"
-           "Exit status: 0 done, 1 failed, 2 bad arguments, 3 wrong password.\n";
+           margin + programName + " --uninstall\n" + "\n" +
+           text(QT_TRANSLATE_NOOP("CommandLine", "Builds and takes quizzes.\n")) + "\n" +
+           //: Keep the options, the FILE/QUIZ.blz words and the layout: the explanations start
+           //: in column 21 (23 under an option of its own) and lines end before column 80.
+           text(QT_TRANSLATE_NOOP(
+               "CommandLine",
+               "  QUIZ.blz          take the quiz, then quit\n"
+               "  --edit QUIZ.blz   open the quiz for editing (asks for its password)\n"
+               "  --results QUIZ.blz [MORE.blg ...]\n"
+               "                    show the results in the quiz's log and in the other logs\n"
+               "                    named; with any of these options, write files instead:\n"
+               "    --takers-csv FILE    one row per logged attempt\n"
+               "    --items-csv FILE     one row per question: facility, discrimination and\n"
+               "                         how often each answer was chosen\n"
+               "    --summary-csv FILE   the class's figures in one row\n"
+               "    --report-pdf FILE    the summary, the charts and the question table\n"
+               "  --import FILE --output NEW.blz\n"
+               "                    make a new quiz from the questions in FILE; an existing\n"
+               "                    file is never replaced\n"
+               "    --format FORMAT      gift, aiken, moodle-xml, csv or tsv (guessed when\n"
+               "                         not given)\n"
+               "    --flash-cards        make a quiz of flash cards\n"
+               "  --export FORMAT QUIZ.blz OUTPUT\n"
+               "                    write the quiz as gift, aiken, moodle-xml, qti, csv or tsv\n"
+               "  --print-pdf QUIZ.blz OUT.pdf\n"
+               "                    write the quiz as an exam paper\n"
+               "    --answer-key         add the answer key\n"
+               "    --key-only           write only the answer key\n"
+               "    --versions N         N versions (1 to 26, A to Z), each in its own order\n"
+               "  --uninstall       remove Brainloft's desktop entries and program files\n"
+               "  --help            show this help and quit\n"
+               "  --version         show the version and quit\n")) +
+           "\n" +
+           text(QT_TRANSLATE_NOOP("CommandLine",
+                                  "Options may also be written /edit and /uninstall.\n")) +
+           "\n" +
+           text(QT_TRANSLATE_NOOP(
+               "CommandLine",
+               "The commands that write files need no display and leave the desktop's files\n"
+               "alone. Those that reveal a quiz's answers or results need its password: from\n"
+               "the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.\n")) +
+           "\n" +
+           text(QT_TRANSLATE_NOOP(
+               "CommandLine",
+               "Exit status: 0 done, 1 failed, 2 bad arguments, 3 wrong password.\n"));
 }

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,5 +86,10 @@ struct CommandLine
 [[nodiscard]] const std::vector<std::string> &ImportFormats();
 [[nodiscard]] const std::vector<std::string> &ExportFormats();
 
-// The text printed for --help.
-[[nodiscard]] std::string UsageText(const std::string &programName);
+// Turns an English text of the --help text into the user's language (the app
+// layer passes one built on Qt's translation; this file stays plain C++).
+using UsageTranslator = std::function<std::string(const char *english)>;
+
+// The text printed for --help; in English without a translator.
+[[nodiscard]] std::string UsageText(const std::string &programName,
+                                    const UsageTranslator &translate = {});

@@ -8,6 +8,18 @@
 #include "ui/CodePage.h"
 #include "ui/QuizFiles.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// This file's texts, under "FileCommands" in the catalogues.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+};
+
+} // namespace
+
 int RunFileCommand(const CommandLine &line, Console &console)
 {
     switch (line.action) {
@@ -20,7 +32,7 @@ int RunFileCommand(const CommandLine &line, Console &console)
     case CommandLine::Action::PrintPdf:
         return RunPrintPdfCommand(line.printPdf, console);
     default:
-        console.printError(QStringLiteral("No file command was given."));
+        console.printError(Texts::tr("No file command was given."));
         return ExitCode::BadArguments;
     }
 }
@@ -64,17 +76,17 @@ int CheckQuizPassword(const Quiz &quiz, Console &console)
 {
     std::optional<QString> entered = console.environment(PASSWORD_VARIABLE);
     if (!entered)
-        entered = console.askHidden(QStringLiteral("Password: "));
+        entered = console.askHidden(Texts::tr("Password: "));
     if (!entered) {
-        console.printError(QStringLiteral("This command needs the quiz's password: set %1 or "
-                                          "run it on a terminal.")
+        console.printError(Texts::tr("This command needs the quiz's password: set %1 or "
+                                     "run it on a terminal.")
                                .arg(QLatin1String(PASSWORD_VARIABLE)));
         return ExitCode::WrongPassword;
     }
     // A character the code page cannot hold is in no stored password.
     const auto bytes = CodePage::fromUnicode(TrimBlanks(*entered));
     if (!bytes || *bytes != quiz.password) {
-        console.printError(QStringLiteral("Invalid password!"));
+        console.printError(Texts::tr("Invalid password!"));
         return ExitCode::WrongPassword;
     }
     return ExitCode::Done;
@@ -86,31 +98,31 @@ std::optional<std::string> ChooseNewPassword(Console &console)
     if (const auto fromEnvironment = console.environment(PASSWORD_VARIABLE)) {
         password = TrimBlanks(*fromEnvironment);
     } else {
-        const auto first = console.askHidden(QStringLiteral("Password for the new quiz: "));
+        const auto first = console.askHidden(Texts::tr("Password for the new quiz: "));
         if (!first) {
-            console.printError(QStringLiteral("A new quiz needs a password: set %1 or run "
-                                              "this on a terminal.")
+            console.printError(Texts::tr("A new quiz needs a password: set %1 or run "
+                                         "this on a terminal.")
                                    .arg(QLatin1String(PASSWORD_VARIABLE)));
             return std::nullopt;
         }
         password = TrimBlanks(*first);
         if (!password.isEmpty()) {
-            const auto again = console.askHidden(QStringLiteral("Confirm the password: "));
+            const auto again = console.askHidden(Texts::tr("Confirm the password: "));
             if (!again || TrimBlanks(*again) != password) {
-                console.printError(QStringLiteral("Passwords don't match."));
+                console.printError(Texts::tr("Passwords don't match."));
                 return std::nullopt;
             }
         }
     }
     if (password.isEmpty()) {
-        console.printError(QStringLiteral("Password cannot be blank!"));
+        console.printError(Texts::tr("Password cannot be blank!"));
         return std::nullopt;
     }
     const QString unstorable = UnstorableCharacters(password);
     if (!unstorable.isEmpty()) {
-        console.printError(QStringLiteral("The new password contains characters that a quiz "
-                                          "file cannot store:\n%1\nPlease choose another "
-                                          "password.")
+        console.printError(Texts::tr("The new password contains characters that a quiz "
+                                     "file cannot store:\n%1\nPlease choose another "
+                                     "password.")
                                .arg(unstorable));
         return std::nullopt;
     }

@@ -81,8 +81,7 @@ MainWindow::~MainWindow()
 void MainWindow::RefreshCaption()
 {
     const QString name = captionFileName(m_quiz.pathName);
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Brainloft - <New Quiz>")
-                                  : QStringLiteral("Brainloft - %1").arg(name));
+    setWindowTitle(name.isEmpty() ? tr("Brainloft - <New Quiz>") : tr("Brainloft - %1").arg(name));
     fitCaption();
 }
 
@@ -140,7 +139,8 @@ void MainWindow::loadQuiz()
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
     request.defaultSuffix = QStringLiteral("blz");
-    request.filter = QStringLiteral("Brainloft Files (*.blz)|*.blz||");
+    //: A file dialog filter: the name shown, then |*.blz|| as it is.
+    request.filter = tr("Brainloft Files (*.blz)|*.blz||");
     request.pathMustExist = true;
     if (const auto path = m_prompts.fileDialog(this, request))
         LoadQuizFile(*path);
@@ -163,7 +163,7 @@ void MainWindow::editQuiz()
         RefreshCaption();
         break;
     case 3:
-        m_prompts.messageBox(this, QStringLiteral("Access Denied!"), BRAINLOFT, MB_ICONHAND);
+        m_prompts.messageBox(this, tr("Access Denied!"), BRAINLOFT, MB_ICONHAND);
         break;
     default:
         break;

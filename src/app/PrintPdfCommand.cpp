@@ -14,10 +14,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// This file's texts, under "PrintPdfCommand" in the catalogues.
+struct Texts
 {
-    return QCoreApplication::translate("PrintPdfCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PrintPdfCommand)
+};
 
 } // namespace
 
@@ -29,7 +30,7 @@ int RunPrintPdfCommand(const CommandLine::PrintPdf &command, Console &console)
     if (const int status = CheckQuizPassword(quiz, console); status != ExitCode::Done)
         return status;
     if (quiz.questionCount() == 0) {
-        console.printError(tr("The quiz has no questions to print."));
+        console.printError(Texts::tr("The quiz has no questions to print."));
         return ExitCode::Failed;
     }
 
@@ -41,11 +42,11 @@ int RunPrintPdfCommand(const CommandLine::PrintPdf &command, Console &console)
     const QString output = pathToQString(command.output);
     const PrintOutcome outcome = WriteQuizPdf(quiz, request, output, DefaultPageSize());
     for (const QString &note : outcome.notes)
-        console.print(tr("note: %1").arg(note));
+        console.print(Texts::tr("note: %1").arg(note));
     if (!outcome.ok) {
-        console.printError(tr("Could not write %1: %2").arg(output, outcome.error));
+        console.printError(Texts::tr("Could not write %1: %2").arg(output, outcome.error));
         return ExitCode::Failed;
     }
-    console.print(tr("Wrote %1 (%2 pages).").arg(output).arg(outcome.pages));
+    console.print(Texts::tr("Wrote %1 (%2 pages).").arg(output).arg(outcome.pages));
     return ExitCode::Done;
 }

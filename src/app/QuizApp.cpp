@@ -10,6 +10,8 @@
 #include "ui/Prompts.h"
 #include "ui/QuizFiles.h"
 
+#include <QCoreApplication>
+
 QuizApp::QuizApp(Prompts &prompts)
     : m_prompts(prompts)
 {}
@@ -20,9 +22,10 @@ int QuizApp::run(const CommandLine &commandLine)
 
     if (commandLine.action == CommandLine::Action::Uninstall) {
         if (m_prompts.messageBox(nullptr,
-                                 QStringLiteral("This will remove Brainloft from your system.\n"
+                                 QCoreApplication::translate(
+                                     "QuizApp", "This will remove Brainloft from your system.\n"
                                                 "Are you sure?"),
-                                 QStringLiteral("Brainloft Uninstall"),
+                                 QCoreApplication::translate("QuizApp", "Brainloft Uninstall"),
                                  MB_YESNO | MB_ICONQUESTION) == IDYES)
             UninstallProgram(m_prompts, RunningProgramPath());
         return 0;

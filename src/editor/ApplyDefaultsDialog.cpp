@@ -29,8 +29,7 @@ void ApplyDefaultsDialog::onOk()
     m_choice.timeLimit = ui->timeLimitCheckBox->isChecked();
     m_choice.reduce = ui->reduceCheckBox->isChecked();
     if (!m_choice.score && !m_choice.timeLimit && !m_choice.reduce) {
-        m_prompts.messageBox(this,
-                             QStringLiteral("You must choose at least one settting to apply!"),
+        m_prompts.messageBox(this, tr("You must choose at least one settting to apply!"),
                              QStringLiteral("Brainloft"), MB_OK | MB_ICONINFORMATION);
         return;
     }

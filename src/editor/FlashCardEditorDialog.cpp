@@ -13,7 +13,9 @@
 FlashCardEditorDialog::FlashCardEditorDialog(Quiz &quiz, Prompts &prompts, Mode mode,
                                              unsigned number, CQuestion *card, QWidget *parent)
     : QuestionEditorBase(quiz, prompts, mode, number, card,
-                         {QStringLiteral("Flash Card"), QStringLiteral("flash card")}, parent)
+                         {tr("Editing Flash Card %1"), tr("Adding Flash Card %1"),
+                          tr("Add Flash Card"), tr("Quit without adding this flash card?")},
+                         parent)
     , ui(std::make_unique<Ui::FlashCardEditorDialog>())
 {
     ui->setupUi(this);
@@ -64,8 +66,12 @@ bool FlashCardEditorDialog::ValidateForm()
 {
     if (!ReadForm())
         return false;
-    if (!checkStorableText(m_form.text, ui->questionEdit, QStringLiteral("question text")) ||
-        !checkStorableText(m_answer, ui->answerEdit, QStringLiteral("answer")) ||
+    if (!checkStorableText(m_form.text, ui->questionEdit,
+                           tr("The question text contains characters that a quiz file cannot "
+                              "store:\n%1\nPlease replace or remove them.")) ||
+        !checkStorableText(m_answer, ui->answerEdit,
+                           tr("The answer contains characters that a quiz file cannot "
+                              "store:\n%1\nPlease replace or remove them.")) ||
         !checkStorableCommon())
         return false;
     m_form.text = TrimBlanks(m_form.text);
@@ -73,7 +79,7 @@ bool FlashCardEditorDialog::ValidateForm()
         return checkPicture();
     if (!m_form.text.isEmpty())
         return true;
-    tell(QStringLiteral("Flash cards must have question text or an image file."));
+    tell(tr("Flash cards must have question text or an image file."));
     return false;
 }
 

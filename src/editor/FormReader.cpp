@@ -6,6 +6,7 @@
 #include "ui/Prompts.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 FormReader::FormReader(Prompts &prompts, QWidget *owner)
@@ -36,8 +37,9 @@ FormReader &FormReader::number(NumberField *field, std::uint32_t &value)
         return *this;
     }
     m_ok = false;
-    m_prompts.messageBox(m_owner, QStringLiteral("Please enter a positive integer."),
-                         applicationName(), MB_OK | MB_ICONEXCLAMATION);
+    m_prompts.messageBox(
+        m_owner, QCoreApplication::translate("FormReader", "Please enter a positive integer."),
+        applicationName(), MB_OK | MB_ICONEXCLAMATION);
     field->setFocus(Qt::OtherFocusReason);
     field->selectAll();
     return *this;

@@ -4,6 +4,7 @@
 
 #include "ui/CodePage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -79,7 +80,8 @@ QString UnstorableCharacters(const QString &text)
 
 QString NumberTooLargeText(std::uint32_t number)
 {
-    return QStringLiteral("%1 is too large: a quiz file holds numbers up to %2.")
+    return QCoreApplication::translate("FormText",
+                                       "%1 is too large: a quiz file holds numbers up to %2.")
         .arg(number)
         .arg(LARGEST_STORED_NUMBER);
 }

@@ -12,7 +12,10 @@
 namespace {
 
 const QString BRAINLOFT = QStringLiteral("Brainloft");
-const QString ERROR_CAPTION = QStringLiteral("Error");
+QString errorCaption()
+{
+    return QCoreApplication::translate("PasswordDialog", "Error");
+}
 
 } // namespace
 
@@ -41,14 +44,14 @@ PasswordDialog::PasswordDialog(Quiz &quiz, Prompts &prompts, int mode, unsigned 
     ui->confirmPasswordEdit->setVisible(setsNew);
     switch (m_mode) {
     case 0:
-        ui->oldPasswordLabel->setText(QStringLiteral("&Enter password:"));
-        setWindowTitle(QStringLiteral("Enter Password"));
+        ui->oldPasswordLabel->setText(tr("&Enter password:"));
+        setWindowTitle(tr("Enter Password"));
         break;
     case 1:
-        setWindowTitle(QStringLiteral("Choose Password"));
+        setWindowTitle(tr("Choose Password"));
         break;
     default:
-        setWindowTitle(QStringLiteral("Change Password"));
+        setWindowTitle(tr("Change Password"));
         break;
     }
     (checksOld ? ui->oldPasswordEdit : ui->newPasswordEdit)->setFocus(Qt::OtherFocusReason);
@@ -77,7 +80,7 @@ void PasswordDialog::onOk()
         // A character the code page cannot hold is in no stored password.
         const auto entered = CodePage::fromUnicode(oldPassword);
         if (!entered || *entered != m_quiz.password) {
-            m_prompts.messageBox(this, QStringLiteral("Invalid password!"), BRAINLOFT,
+            m_prompts.messageBox(this, tr("Invalid password!"), BRAINLOFT,
                                  MB_OK | MB_ICONINFORMATION);
             if (m_mode == 0 && ++m_wrongEntries >= 3) {
                 done(WrongTooOften);
@@ -90,13 +93,13 @@ void PasswordDialog::onOk()
     }
     if (m_mode != 0) {
         if (newPassword.isEmpty()) {
-            m_prompts.messageBox(this, QStringLiteral("Password cannot be blank!"), ERROR_CAPTION,
+            m_prompts.messageBox(this, tr("Password cannot be blank!"), errorCaption(),
                                  MB_OK | MB_ICONINFORMATION);
             ui->newPasswordEdit->setFocus(Qt::OtherFocusReason);
             return;
         }
         if (newPassword != confirmation) {
-            m_prompts.messageBox(this, QStringLiteral("Passwords don't match."), ERROR_CAPTION,
+            m_prompts.messageBox(this, tr("Passwords don't match."), errorCaption(),
                                  MB_OK | MB_ICONINFORMATION);
             ui->newPasswordEdit->clear();
             ui->confirmPasswordEdit->clear();
@@ -119,10 +122,10 @@ bool PasswordDialog::checkNewPassword()
     if (characters.isEmpty())
         return true;
     m_prompts.messageBox(this,
-                         QStringLiteral("The new password contains characters that a quiz file "
-                                        "cannot store:\n%1\nPlease choose another password.")
+                         tr("The new password contains characters that a quiz file "
+                            "cannot store:\n%1\nPlease choose another password.")
                              .arg(characters),
-                         ERROR_CAPTION, MB_OK | MB_ICONINFORMATION);
+                         errorCaption(), MB_OK | MB_ICONINFORMATION);
     ui->newPasswordEdit->clear();
     ui->confirmPasswordEdit->clear();
     ui->newPasswordEdit->setFocus(Qt::OtherFocusReason);

@@ -76,13 +76,13 @@ void QuestionEditorBase::openForm(const Controls &controls)
     c.reduceEvery->setRange(1, 300);
 
     if (m_mode == Mode::Edit) {
-        setWindowTitle(QStringLiteral("Editing %1 %2").arg(m_words.item).arg(m_number));
+        setWindowTitle(m_words.editing.arg(m_number));
     } else {
-        setWindowTitle(QStringLiteral("Adding %1 %2").arg(m_words.item).arg(m_number));
+        setWindowTitle(m_words.adding.arg(m_number));
         m_owned.reset(new (std::nothrow) CQuestion);
         if (!m_owned) {
-            m_prompts.messageBox(nullptr, QStringLiteral("CQuestion allocation failed"),
-                                 QStringLiteral("QEdit error"), MB_OK | MB_ICONINFORMATION);
+            m_prompts.messageBox(nullptr, tr("CQuestion allocation failed"), tr("QEdit error"),
+                                 MB_OK | MB_ICONINFORMATION);
             m_allocationFailed = true;
             done(Cancel);
             return;
@@ -93,9 +93,9 @@ void QuestionEditorBase::openForm(const Controls &controls)
         m_question->reduceEvery = m_quiz.defaultReduceEvery;
         m_question->reduceBy = m_quiz.defaultReduceBy;
         m_question->SetCustomFont(m_quiz.useCustomFont ? &m_quiz.font : nullptr);
-        c.ok->setText(QStringLiteral("Add %1").arg(m_words.item));
+        c.ok->setText(m_words.add);
         c.ok->setEnabled(false);
-        c.cancel->setText(QStringLiteral("Done"));
+        c.cancel->setText(tr("Done"));
     }
 
     Q_ASSERT(m_question); // edit mode needs the question to edit
@@ -210,7 +210,8 @@ void QuestionEditorBase::onBrowse()
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
     request.defaultSuffix = QStringLiteral("bmp");
-    request.filter = QStringLiteral("Windows Bitmaps (*.bmp)|*.bmp||");
+    //: A file dialog filter: the name shown, then |*.bmp|| as it is.
+    request.filter = tr("Windows Bitmaps (*.bmp)|*.bmp||");
     request.fileMustExist = true;
     request.pathMustExist = true;
     if (const auto path = m_prompts.fileDialog(this, request)) {
@@ -251,14 +252,12 @@ void QuestionEditorBase::tell(const QString &text)
 }
 
 bool QuestionEditorBase::checkStorableText(const QString &text, QWidget *field,
-                                           const QString &fieldName)
+                                           const QString &message)
 {
     const QString characters = UnstorableCharacters(text);
     if (characters.isEmpty())
         return true;
-    tell(QStringLiteral("The %1 contains characters that a quiz file cannot store:\n%2\n"
-                        "Please replace or remove them.")
-             .arg(fieldName, characters));
+    tell(message.arg(characters));
     field->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -267,7 +266,9 @@ bool QuestionEditorBase::checkStorableCommon()
 {
     const Controls &c = m_controls;
     if (m_form.imageOn &&
-        !checkStorableText(m_form.imageFile, c.imageFile, QStringLiteral("image file path")))
+        !checkStorableText(m_form.imageFile, c.imageFile,
+                           tr("The image file path contains characters that a quiz file cannot "
+                              "store:\n%1\nPlease replace or remove them.")))
         return false;
     // Only the numbers that OK stores are looked at.
     struct Number
@@ -295,12 +296,12 @@ bool QuestionEditorBase::checkPicture()
 {
     QString found;
     if (!LocateImageFile(m_form.imageFile, found, quizFolderOf(pathToQString(m_quiz.pathName)))) {
-        tell(QStringLiteral("Bitmap file does not exist, either in\nthe specified directory or "
-                            "the current working directory."));
+        tell(tr("Bitmap file does not exist, either in\nthe specified directory or "
+                "the current working directory."));
         return false;
     }
     if (!IsValidBitmapFile(found)) {
-        tell(QStringLiteral("%1 is not a valid Windows bitmap.").arg(found));
+        tell(tr("%1 is not a valid Windows bitmap.").arg(found));
         return false;
     }
     return true;
@@ -359,10 +360,8 @@ void QuestionEditorBase::onCancel()
 {
     if (m_mode == Mode::Add) {
         ReadForm();
-        if (HasChanges() &&
-            m_prompts.messageBox(
-                this, QStringLiteral("Quit without adding this %1?").arg(m_words.itemLower),
-                BRAINLOFT, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (HasChanges() && m_prompts.messageBox(this, m_words.quitAdding, BRAINLOFT,
+                                                 MB_YESNO | MB_ICONQUESTION) != IDYES)
             return;
         // The new question goes with the dialog; takeQuestion() hands out
         // nothing after Cancel.

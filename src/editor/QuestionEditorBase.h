@@ -68,11 +68,13 @@ public:
     void Preview();
 
 protected:
-    // The words of the captions: "Question" or "Flash Card".
+    // The captions, whole sentences for each kind of item (translated as such).
     struct Words
     {
-        QString item;      // "Editing %1 %2", "Adding %1 %2", "Add %1"
-        QString itemLower; // "Quit without adding this %1?"
+        QString editing;    // "Editing Question %1"
+        QString adding;     // "Adding Question %1"
+        QString add;        // "Add Question"
+        QString quitAdding; // "Quit without adding this question?"
     };
     struct Controls
     {
@@ -133,7 +135,8 @@ protected:
     void writeCommon();
     // Validation steps both editors use. Each shows its own message and
     // puts the focus on the field to correct.
-    bool checkStorableText(const QString &text, QWidget *field, const QString &fieldName);
+    // `message` names the field and takes the characters as %1.
+    bool checkStorableText(const QString &text, QWidget *field, const QString &message);
     bool checkStorableCommon();
     bool checkPicture();
     // A message of the editors' validation ("Brainloft", information icon).

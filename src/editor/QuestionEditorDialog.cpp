@@ -28,7 +28,9 @@ std::int32_t storedFlag(bool on, std::int32_t previous)
 QuestionEditorDialog::QuestionEditorDialog(Quiz &quiz, Prompts &prompts, Mode mode, unsigned number,
                                            CQuestion *question, QWidget *parent)
     : QuestionEditorBase(quiz, prompts, mode, number, question,
-                         {QStringLiteral("Question"), QStringLiteral("question")}, parent)
+                         {tr("Editing Question %1"), tr("Adding Question %1"), tr("Add Question"),
+                          tr("Quit without adding this question?")},
+                         parent)
     , ui(std::make_unique<Ui::QuestionEditorDialog>())
 {
     ui->setupUi(this);
@@ -165,11 +167,16 @@ bool QuestionEditorDialog::ValidateForm()
 {
     if (!ReadForm())
         return false;
-    if (!checkStorableText(m_form.text, ui->questionEdit, QStringLiteral("question text")))
+    if (!checkStorableText(m_form.text, ui->questionEdit,
+                           tr("The question text contains characters that a quiz file cannot "
+                              "store:\n%1\nPlease replace or remove them.")))
         return false;
     for (std::size_t i = 0; i < 5; ++i) {
         if (!checkStorableText(m_answers[i], m_answerEdits[i],
-                               QStringLiteral("answer %1").arg(QLatin1Char(LETTERS[i]))))
+                               //: %1 is the answer's letter (A to E), %2 the characters.
+                               tr("The answer %1 contains characters that a quiz file cannot "
+                                  "store:\n%2\nPlease replace or remove them.")
+                                   .arg(QLatin1Char(LETTERS[i]))))
             return false;
     }
     if (!checkStorableCommon())
@@ -177,12 +184,11 @@ bool QuestionEditorDialog::ValidateForm()
 
     m_form.text = TrimBlanks(m_form.text);
     if (m_form.text.isEmpty() && !m_form.imageOn) {
-        tell(QStringLiteral("You must provide either question text,\nan image file, or both."));
+        tell(tr("You must provide either question text,\nan image file, or both."));
         return false;
     }
     if (CompactAnswers()) {
-        tell(QStringLiteral(
-            "You answers have been compacted to remove gaps.\nPlease verify the results."));
+        tell(tr("You answers have been compacted to remove gaps.\nPlease verify the results."));
         return false;
     }
     int given = 0;
@@ -195,15 +201,15 @@ bool QuestionEditorDialog::ValidateForm()
         blankCorrect = blankCorrect || (empty && m_correct[i]);
     }
     if (!anyCorrect) {
-        tell(QStringLiteral("You must specify at least one correct answer."));
+        tell(tr("You must specify at least one correct answer."));
         return false;
     }
     if (given < 2) {
-        tell(QStringLiteral("You must provide at least two answers."));
+        tell(tr("You must provide at least two answers."));
         return false;
     }
     if (blankCorrect) {
-        tell(QStringLiteral("Correct answer(s) cannot be blank."));
+        tell(tr("Correct answer(s) cannot be blank."));
         return false;
     }
     if (!m_form.imageOn)

@@ -78,12 +78,12 @@ QuizEditorDialog::QuizEditorDialog(Quiz &quiz, Prompts &prompts, QWidget *parent
     ui->questionList->installEventFilter(this);
 
     if (m_quiz.quizType != 0) {
-        ui->appendButton->setText(QStringLiteral("&Append flash cards"));
-        ui->insertButton->setText(QStringLiteral("&Insert flash cards"));
-        ui->editButton->setText(QStringLiteral("&Edit flash card"));
-        ui->deleteButton->setText(QStringLiteral("&Delete flash card"));
-        ui->moveUpButton->setText(QStringLiteral("Move flash card &up"));
-        ui->moveDownButton->setText(QStringLiteral("&Move flash card down"));
+        ui->appendButton->setText(tr("&Append flash cards"));
+        ui->insertButton->setText(tr("&Insert flash cards"));
+        ui->editButton->setText(tr("&Edit flash card"));
+        ui->deleteButton->setText(tr("&Delete flash card"));
+        ui->moveUpButton->setText(tr("Move flash card &up"));
+        ui->moveDownButton->setText(tr("&Move flash card down"));
     }
     for (int i = 0; i < m_quiz.questionCount(); ++i)
         ui->questionList->addItem(EntryText(unsigned(i) + 1, *m_quiz.QuestionAt(i)));
@@ -98,7 +98,7 @@ QuizEditorDialog::~QuizEditorDialog() = default;
 
 QString QuizEditorDialog::EntryText(unsigned number, const CQuestion &question)
 {
-    const QString text = question.text.empty() ? QStringLiteral("<NO TEXT ENTERED>")
+    const QString text = question.text.empty() ? tr("<NO TEXT ENTERED>")
                                                : CodePage::toUnicode(question.text);
     return QStringLiteral("%1. %2").arg(number).arg(text);
 }
@@ -131,8 +131,8 @@ void QuizEditorDialog::keepSelection()
 void QuizEditorDialog::UpdateControls()
 {
     const QString name = captionFileName(m_quiz.pathName);
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Editing New Quiz")
-                                  : QStringLiteral("Editing %1").arg(name));
+    setWindowTitle(name.isEmpty() ? tr("Editing New Quiz")
+                                  : tr("Editing %1").arg(name));
     const int n = ui->questionList->count();
     const int s = selectedRow();
     const bool selected = s >= 0;
@@ -164,7 +164,7 @@ std::unique_ptr<CQuestion> QuizEditorDialog::addOne(unsigned number)
 
 void QuizEditorDialog::tellFull()
 {
-    m_prompts.messageBox(this, QStringLiteral("This quiz is now full."), BRAINLOFT,
+    m_prompts.messageBox(this, tr("This quiz is now full."), BRAINLOFT,
                          MB_OK | MB_ICONINFORMATION);
 }
 
@@ -226,11 +226,12 @@ void QuizEditorDialog::Delete()
     const int s = selectedRow();
     if (n == 0 || s < 0)
         return;
-    const QString item =
-        m_quiz.quizType != 0 ? QStringLiteral("flash card") : QStringLiteral("question");
+    const QString question =
+        m_quiz.quizType != 0 ? tr("Are you sure you wish to delete flash card %1?")
+                             : tr("Are you sure you wish to delete question %1?");
     if (m_prompts.messageBox(
-            this, QStringLiteral("Are you sure you wish to delete %1 %2?").arg(item).arg(s + 1),
-            QStringLiteral("Confirm Deletion"), MB_YESNO | MB_ICONQUESTION) != IDYES)
+            this, question.arg(s + 1),
+            tr("Confirm Deletion"), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     m_quiz.RemoveQuestion(s);
     delete ui->questionList->takeItem(s);

@@ -295,11 +295,11 @@ bool QuizParametersDialog::checkOverallLimit()
         return true;
     if (minutes == 0)
         return refuse(ui->overallTimeLimitField, minutes, 1,
-                      QStringLiteral("Time Limit cannot be less than one minute"), BRAINLOFT,
+                      tr("Time Limit cannot be less than one minute"), BRAINLOFT,
                       MB_OK | MB_ICONINFORMATION);
     if (minutes > 300)
         return refuse(ui->overallTimeLimitField, minutes, 300,
-                      QStringLiteral("Time limit cannot exceed 300 minutes."), BRAINLOFS,
+                      tr("Time limit cannot exceed 300 minutes."), BRAINLOFS,
                       MB_OK | MB_ICONINFORMATION);
     return true;
 }
@@ -310,20 +310,20 @@ bool QuizParametersDialog::checkDefaults()
     if (v.timeLimitOn) {
         if (v.timeLimit == 0)
             return refuse(ui->timeLimitField, v.timeLimit, 1,
-                          QStringLiteral("Default time limit cannot be less than one second"),
+                          tr("Default time limit cannot be less than one second"),
                           BRAINLOFT, MB_OK | MB_ICONINFORMATION);
         if (v.timeLimit > 300)
             return refuse(ui->timeLimitField, v.timeLimit, 300,
-                          QStringLiteral("Default time limit cannot exceed 300 seconds."),
+                          tr("Default time limit cannot exceed 300 seconds."),
                           BRAINLOFS, MB_OK | MB_ICONINFORMATION);
     }
     if (v.defaultScore == 0)
         return refuse(ui->scoreField, v.defaultScore, 1,
-                      QStringLiteral("Default score must be at least 1 point."), applicationName(),
+                      tr("Default score must be at least 1 point."), applicationName(),
                       MB_OK);
     if (v.defaultScore > 50)
         return refuse(ui->scoreField, v.defaultScore, 50,
-                      QStringLiteral("Default score cannot exceed 50 points."), applicationName(),
+                      tr("Default score cannot exceed 50 points."), applicationName(),
                       MB_OK);
     return true;
 }

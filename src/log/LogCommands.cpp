@@ -9,12 +9,22 @@
 #include "ui/Prompts.h"
 #include "ui/QuizFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
+// This file's texts, under "LogCommands" in the catalogues.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LogCommands)
+};
+
 const QString BRAINLOFT = QStringLiteral("Brainloft");
-const QString ERROR_CAPTION = QStringLiteral("Error");
+QString errorCaption()
+{
+    return Texts::tr("Error");
+}
 
 void inform(Prompts &prompts, QWidget *owner, const QString &text, const QString &caption)
 {
@@ -57,23 +67,24 @@ bool LogCommandsAvailable(const Quiz &quiz)
 bool ExportLogCommand(const Quiz &quiz, Prompts &prompts, QWidget *owner)
 {
     if (!LogFileReadable(quiz.logPathName)) {
-        inform(prompts, owner, QStringLiteral("Log file has been deleted by some other program!"),
+        inform(prompts, owner, Texts::tr("Log file has been deleted by some other program!"),
                BRAINLOFT);
         return true;
     }
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
-    request.title = QStringLiteral("Save Quiz Log As:");
+    request.title = Texts::tr("Save Quiz Log As:");
     request.defaultSuffix = QStringLiteral("txt");
+    //: A file dialog filter: names shown, each followed by |*.ext| as it is.
     request.filter =
-        QStringLiteral("Text files (*.txt)|*.txt|Log files (*.log)|*.log|All Files (*.*)|*.*||");
+        Texts::tr("Text files (*.txt)|*.txt|Log files (*.log)|*.log|All Files (*.*)|*.*||");
     request.overwritePrompt = true;
     request.pathMustExist = true;
     const std::optional<QString> chosen = prompts.fileDialog(owner, request);
     if (!chosen)
         return false;
     if (samePathIgnoringCase(*chosen, pathToQString(quiz.logPathName))) {
-        inform(prompts, owner, QStringLiteral("Cannot export log file to itself!"), BRAINLOFT);
+        inform(prompts, owner, Texts::tr("Cannot export log file to itself!"), BRAINLOFT);
         return false;
     }
     ExportLog(quiz, prompts, *chosen, owner);
@@ -83,14 +94,14 @@ bool ExportLogCommand(const Quiz &quiz, Prompts &prompts, QWidget *owner)
 bool DeleteLogCommand(const Quiz &quiz, Prompts &prompts, QWidget *owner)
 {
     if (prompts.messageBox(owner,
-                           QStringLiteral("This will delete the log file permanently.\n"
-                                          "Are you sure you want to do this?"),
+                           Texts::tr("This will delete the log file permanently.\n"
+                                     "Are you sure you want to do this?"),
                            BRAINLOFT, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     if (DeleteLogFile(quiz.logPathName) == DeleteResult::Refused) {
         inform(prompts, owner,
-               QStringLiteral("Could not delete %1\nFile is either marked as Read-Only\n"
-                              "or is in use by another program")
+               Texts::tr("Could not delete %1\nFile is either marked as Read-Only\n"
+                         "or is in use by another program")
                    .arg(pathToQString(quiz.logPathName)),
                BRAINLOFT);
         return false;
@@ -105,25 +116,23 @@ void ExportLog(const Quiz &quiz, Prompts &prompts, const QString &outputPath, QW
     case ExportResult::Ok:
         return;
     case ExportResult::InputOpenFailed:
-        inform(prompts, owner, QStringLiteral("Could not open %1 for input.").arg(logPath),
-               ERROR_CAPTION);
+        inform(prompts, owner, Texts::tr("Could not open %1 for input.").arg(logPath),
+               errorCaption());
         return;
     case ExportResult::OutputCreateFailed:
-        inform(prompts, owner, QStringLiteral("Could not replace output file %1").arg(outputPath),
-               ERROR_CAPTION);
+        inform(prompts, owner, Texts::tr("Could not replace output file %1").arg(outputPath),
+               errorCaption());
         return;
     case ExportResult::SameFile:
-        inform(prompts, owner, QStringLiteral("Cannot export log file to itself!"), BRAINLOFT);
+        inform(prompts, owner, Texts::tr("Cannot export log file to itself!"), BRAINLOFT);
         return;
     case ExportResult::Damaged:
-        inform(
-            prompts, owner,
-            QStringLiteral("Input file %1\nis either damaged or not a Brainloft Log").arg(logPath),
-            ERROR_CAPTION);
+        inform(prompts, owner,
+               Texts::tr("Input file %1\nis either damaged or not a Brainloft Log").arg(logPath),
+               errorCaption());
         return;
     case ExportResult::WriteFailed:
-        inform(prompts, owner, QStringLiteral("Error writing to %1").arg(outputPath),
-               ERROR_CAPTION);
+        inform(prompts, owner, Texts::tr("Error writing to %1").arg(outputPath), errorCaption());
         return;
     }
 }

@@ -29,12 +29,12 @@ void LogCommentDialog::onOk()
 {
     QString text = ui->commentEdit->text();
     if (text.isEmpty())
-        text = QStringLiteral("No comment");
+        text = QStringLiteral("No comment"); // written to the log: never translated
     const std::optional<std::string> bytes = CodePage::fromUnicode(text);
     if (!bytes) {
         m_prompts.messageBox(this,
-                             QStringLiteral("The log cannot store these characters: %1\n"
-                                            "Please leave them out of your comment.")
+                             tr("The log cannot store these characters: %1\n"
+                                "Please leave them out of your comment.")
                                  .arg(CodePage::unrepresentable(text)),
                              QStringLiteral("Brainloft"), MB_OK | MB_ICONEXCLAMATION);
         ui->commentEdit->setFocus();

@@ -27,19 +27,21 @@
 
 namespace {
 
-QString tr(const char *text)
+// This file's texts, under "QuizPrint" in the catalogues.
+struct Texts
 {
-    return QCoreApplication::translate("QuizPrint", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(QuizPrint)
+};
 
 QString pointsText(long long points)
 {
-    return points == 1 ? tr("1 point") : tr("%1 points").arg(points);
+    return points == 1 ? Texts::tr("1 point") : Texts::tr("%1 points").arg(points);
 }
 
 QString timeLimitText(int seconds)
 {
-    return seconds == 1 ? tr("Time limit: 1 second") : tr("Time limit: %1 seconds").arg(seconds);
+    return seconds == 1 ? Texts::tr("Time limit: 1 second")
+                        : Texts::tr("Time limit: %1 seconds").arg(seconds);
 }
 
 // Quiz text as one paragraph whose line breaks stay line breaks.
@@ -125,11 +127,11 @@ public:
         QString found;
         QImage image;
         if (!LocateImageFile(stored, found, m_folder)) {
-            problem = tr("Picture not found: %1").arg(stored);
+            problem = Texts::tr("Picture not found: %1").arg(stored);
         } else {
             image = LoadBitmapFile(found);
             if (image.isNull())
-                problem = tr("Picture cannot be read: %1").arg(stored);
+                problem = Texts::tr("Picture cannot be read: %1").arg(stored);
         }
         if (image.isNull()) {
             m_problems.insert(stored, problem);
@@ -379,12 +381,12 @@ double QuizPrinter::addPicture(Block &block, const CQuestion &question, double x
 
 QString QuizPrinter::versionName(int version) const
 {
-    return tr("Version %1").arg(VersionLetter(version));
+    return Texts::tr("Version %1").arg(VersionLetter(version));
 }
 
 QString QuizPrinter::versionSuffix(int version) const
 {
-    return m_versions > 1 ? tr(" \u2014 Version %1").arg(VersionLetter(version)) : QString();
+    return m_versions > 1 ? Texts::tr(" \u2014 Version %1").arg(VersionLetter(version)) : QString();
 }
 
 void QuizPrinter::drawBlock(const Block &block, QPointF origin)
@@ -426,8 +428,8 @@ void QuizPrinter::drawFooter(const QString &left, int page, int pageCount)
     const QFont small = font(8.5);
     Block footer;
     footer.addText(text(left, small, m_content.width() * 0.7), 0, mm(1.5), GREY);
-    footer.addText(text(tr("Page %1 of %2").arg(page).arg(pageCount), small, m_content.width(),
-                        Qt::AlignRight),
+    footer.addText(text(Texts::tr("Page %1 of %2").arg(page).arg(pageCount), small,
+                        m_content.width(), Qt::AlignRight),
                    0, mm(1.5), GREY);
     drawBlock(footer, QPointF(0, top));
 }
@@ -497,8 +499,8 @@ Block QuizPrinter::paperHeader(int version) const
 
     // Name and date lines for the student to fill in.
     const QFont body = font(11);
-    const TextPiece name = text(tr("Name:"), body, width);
-    const TextPiece date = text(tr("Date:"), body, width);
+    const TextPiece name = text(Texts::tr("Name:"), body, width);
+    const TextPiece date = text(Texts::tr("Date:"), body, width);
     const double dateLeft = width * 0.66;
     const double baseline = y + name.ascent + mm(0.6);
     header.addText(name, 0, y);
@@ -511,12 +513,12 @@ Block QuizPrinter::paperHeader(int version) const
 
     const int count = m_quiz.questionCount();
     QStringList facts;
-    facts << (count == 1 ? tr("1 question") : tr("%1 questions").arg(count));
-    facts << tr("Total: %1").arg(pointsText(m_totalPoints));
+    facts << (count == 1 ? Texts::tr("1 question") : Texts::tr("%1 questions").arg(count));
+    facts << Texts::tr("Total: %1").arg(pointsText(m_totalPoints));
     if (m_quiz.overallTimeLimitOn) {
         const int minutes = m_quiz.overallTimeLimit;
-        facts << (minutes == 1 ? tr("Time allowed: 1 minute")
-                               : tr("Time allowed: %1 minutes").arg(minutes));
+        facts << (minutes == 1 ? Texts::tr("Time allowed: 1 minute")
+                               : Texts::tr("Time allowed: %1 minutes").arg(minutes));
     }
     const TextPiece info = text(facts.join(QStringLiteral("   \u00b7   ")), font(10), width);
     header.addText(info, 0, y, GREY);
@@ -557,7 +559,7 @@ Block QuizPrinter::questionBlock(const PrintedQuestion &printed, int number)
     }
     if (question.multipleCorrect && !printed.answers.empty()) {
         const TextPiece several =
-            text(tr("Several answers may be correct"), font(9, false, true), width);
+            text(Texts::tr("Several answers may be correct"), font(9, false, true), width);
         block.addText(several, indent, y, GREY);
         y += several.height;
     }
@@ -695,7 +697,7 @@ void QuizPrinter::cardSheets(int version)
             drawCard(rect, *m_quiz.QuestionAt(order[index].stored), int(index) + 1, back);
         }
         drawFooter(QuizTitle(m_quiz) + versionSuffix(version) + QStringLiteral(" \u00b7 ") +
-                       (back ? tr("card backs") : tr("card fronts")),
+                       (back ? Texts::tr("card backs") : Texts::tr("card fronts")),
                    page + 1, pageCount);
     }
 }
@@ -744,12 +746,14 @@ void QuizPrinter::key(int version)
     else
         m_columns = {0, mm(28), width - mm(28), width};
 
-    const QString subtitle = m_versions > 1
-                                 ? tr("Answer key \u2014 Version %1").arg(VersionLetter(version))
-                                 : tr("Answer key");
+    const QString subtitle =
+        m_versions > 1 ? Texts::tr("Answer key \u2014 Version %1").arg(VersionLetter(version))
+                       : Texts::tr("Answer key");
     const Block title = titleBlock(QuizTitle(m_quiz), subtitle);
-    const Block header = cards ? tableRow({tr("Card"), tr("Answer")}, bold, true)
-                               : tableRow({tr("Question"), tr("Answer"), tr("Points")}, bold, true);
+    const Block header =
+        cards ? tableRow({Texts::tr("Card"), Texts::tr("Answer")}, bold, true)
+              : tableRow({Texts::tr("Question"), Texts::tr("Answer"), Texts::tr("Points")}, bold,
+                         true);
     std::vector<Block> rows;
     rows.reserve(order.size() + 1);
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -758,7 +762,7 @@ void QuizPrinter::key(int version)
         if (cards) {
             QString front = plainText(question.text);
             if (front.isEmpty() && !question.imageFile.empty())
-                front = tr("[picture: %1]").arg(CodePage::toUnicode(question.imageFile));
+                front = Texts::tr("[picture: %1]").arg(CodePage::toUnicode(question.imageFile));
             rows.push_back(
                 tableRow({number + QStringLiteral(". ") + front, plainText(question.answers[0])},
                          body, false));
@@ -770,10 +774,10 @@ void QuizPrinter::key(int version)
         }
     }
     if (cards)
-        rows.push_back(tableRow({tr("Total"), pointsText(m_totalPoints)}, bold, true));
+        rows.push_back(tableRow({Texts::tr("Total"), pointsText(m_totalPoints)}, bold, true));
     else
         rows.push_back(
-            tableRow({tr("Total"), QString(), QString::number(m_totalPoints)}, bold, true));
+            tableRow({Texts::tr("Total"), QString(), QString::number(m_totalPoints)}, bold, true));
     drawFlow(title, header, rows, 0, QuizTitle(m_quiz) + QStringLiteral(" \u2014 ") + subtitle);
 }
 
@@ -803,13 +807,14 @@ PrintOutcome PrintQuiz(const Quiz &quiz, const PrintRequest &request, QPagedPain
 {
     PrintOutcome outcome;
     if (!request.paper && !request.key) {
-        outcome.error = tr("There is nothing to print: choose the exam paper, the answer key, "
-                           "or both.");
+        outcome.error =
+            Texts::tr("There is nothing to print: choose the exam paper, the answer key, "
+                      "or both.");
         return outcome;
     }
     QPainter painter;
     if (!painter.begin(&device)) {
-        outcome.error = tr("The printer or file could not be opened for printing.");
+        outcome.error = Texts::tr("The printer or file could not be opened for printing.");
         return outcome;
     }
     QuizPrinter printer(quiz, request, device, painter);
@@ -818,7 +823,7 @@ PrintOutcome PrintQuiz(const Quiz &quiz, const PrintRequest &request, QPagedPain
     outcome.notes = printer.notes();
     const bool ended = painter.end();
     if (printer.failed() || !ended) {
-        outcome.error = tr("The printer stopped before the last page.");
+        outcome.error = Texts::tr("The printer stopped before the last page.");
         return outcome;
     }
     outcome.ok = true;
@@ -830,9 +835,10 @@ PrintOutcome WriteQuizPdf(const Quiz &quiz, const PrintRequest &request, const Q
 {
     PrintOutcome outcome;
     if (sameFile(path, quiz.pathName) || sameFile(path, quiz.logPathName)) {
-        outcome.error = tr("%1 belongs to the quiz itself; please choose another file for the "
-                           "PDF.")
-                            .arg(path);
+        outcome.error =
+            Texts::tr("%1 belongs to the quiz itself; please choose another file for the "
+                      "PDF.")
+                .arg(path);
         return outcome;
     }
     QSaveFile file(path);
@@ -879,5 +885,5 @@ QString QuizTitle(const Quiz &quiz)
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot > 0)
         name.truncate(dot);
-    return name.isEmpty() ? tr("New Quiz") : name;
+    return name.isEmpty() ? Texts::tr("New Quiz") : name;
 }

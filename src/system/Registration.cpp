@@ -76,8 +76,9 @@ void RegisterProgram(Prompts &prompts, const QString &programPath)
     const bool associate =
         IsAssociationOurs(store, desktop) ||
         prompts.messageBox(nullptr,
-                           QStringLiteral("Do you wish to associate the .BLZ extension with "
-                                          "Brainloft?"),
+                           QCoreApplication::translate(
+                               "Registration", "Do you wish to associate the .BLZ extension with "
+                                               "Brainloft?"),
                            QStringLiteral("Brainloft"), MB_YESNO | MB_ICONQUESTION) == IDYES;
     if (associate)
         writeAssociation(store, exe);

@@ -8,6 +8,7 @@
 #include "system/XdgPaths.h"
 #include "ui/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -89,8 +90,10 @@ void UninstallProgram(Prompts &prompts, const QString &programPath)
     store.save();
 
     prompts.messageBox(nullptr,
-                       QStringLiteral("Brainloft's data has been removed from the Registry.\n"
-                                      "Component files will be removed the next time you start "
-                                      "the system."),
-                       QStringLiteral("Brainloft Uninstall"), MB_OK | MB_ICONINFORMATION);
+                       QCoreApplication::translate(
+                           "Uninstall", "Brainloft's data has been removed from the Registry.\n"
+                                        "Component files will be removed the next time you start "
+                                        "the system."),
+                       QCoreApplication::translate("Uninstall", "Brainloft Uninstall"),
+                       MB_OK | MB_ICONINFORMATION);
 }

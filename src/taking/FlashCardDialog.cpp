@@ -48,8 +48,8 @@ bool FlashCardDialog::beginQuestion()
     ui->showAnswerButton->show();
     ui->rightButton->hide();
     ui->wrongButton->hide();
-    ui->abortButton->setText(previewMode ? QStringLiteral("End Preview")
-                                         : QStringLiteral("&Abort quiz"));
+    //: Fixed-width buttons on the flash-card screen: keep to about 12 characters.
+    ui->abortButton->setText(previewMode ? tr("End Preview") : tr("&Abort quiz"));
     m_screen->applyQuestionFont(q, {ui->questionTextBox, ui->answerDisplayLabel});
 
     ui->worthLabel->setText(WorthLine(clock.worth));

@@ -76,15 +76,15 @@ bool QuestionDialog::beginQuestion()
     QuestionClock &clock = m_screen->clock;
 
     m_screen->begin();
-    setWindowTitle(QStringLiteral("Question %1").arg(questionNumber));
+    setWindowTitle(tr("Question %1").arg(questionNumber));
     m_framed = {};
     m_answerOrder.fill(-1);
     clock.start(q, reduction());
 
     ui->submitButton->setVisible(!previewMode);
-    ui->submitButton->setText(QStringLiteral("&Submit answer(s)"));
-    ui->quitButton->setText(previewMode ? QStringLiteral("End Preview")
-                                        : QStringLiteral("&Quit (abort this quiz)"));
+    //: Fixed-width buttons on the question screen: keep to about 34 characters.
+    ui->submitButton->setText(tr("&Submit answer(s)"));
+    ui->quitButton->setText(previewMode ? tr("End Preview") : tr("&Quit (abort this quiz)"));
     m_screen->applyQuestionFont(q, {ui->questionTextBox});
 
     // The answers that are there, by stored index. The editor stores them
@@ -103,8 +103,7 @@ bool QuestionDialog::beginQuestion()
         const std::span<int> used(order.data(), stored.size());
         if (m_quiz.randomizeAnswers) {
             if (!ShuffleIndices(used)) {
-                m_screen->showBox(QStringLiteral("Memory allocation error"), BRAINLOFT,
-                                  MB_ICONINFORMATION);
+                m_screen->showBox(tr("Memory allocation error"), BRAINLOFT, MB_ICONINFORMATION);
                 m_screen->end();
                 return false;
             }
@@ -238,7 +237,7 @@ void QuestionDialog::onOk()
         anyTicked = anyTicked || m_buttonState[slot] != 0;
     if (!anyTicked) {
         // The clocks keep running while this box is open.
-        m_screen->showBox(QStringLiteral("You must choose at least one answer!"), BRAINLOFT,
+        m_screen->showBox(tr("You must choose at least one answer!"), BRAINLOFT,
                           MB_ICONINFORMATION);
         return;
     }
@@ -269,9 +268,8 @@ void QuestionDialog::ShowCorrectAnswer(bool timeExpired)
     m_answerTimedOut = timeExpired;
     notifyChange(true); // the answer is given: it must not come back open
     if (!timeExpired)
-        m_screen->showBox(
-            QStringLiteral("Your answer was incorrect.\nClick OK to see the correct answer."),
-            BRAINLOFT, MB_ICONINFORMATION);
+        m_screen->showBox(tr("Your answer was incorrect.\nClick OK to see the correct answer."),
+                          BRAINLOFT, MB_ICONINFORMATION);
     if (isQuestionOpen())
         showReview(timeExpired);
 }
@@ -294,11 +292,13 @@ void QuestionDialog::showReview(bool timeExpired)
         m_framed[slot] = index >= 0 && question->correct[index] != 0;
     }
     update();
-    ui->submitButton->setText(QStringLiteral("&Next question"));
+    //: Fixed-width button on the question screen: keep to about 34 characters.
+    ui->submitButton->setText(tr("&Next question"));
     ui->submitButton->setFocus();
-    ui->worthLabel->setText(timeExpired ? QStringLiteral("Time expired!")
-                                        : QStringLiteral("Incorrect!"));
-    ui->scoreLabel->setText(QStringLiteral("Correct answer shown above."));
+    //: A fixed-width status line: keep to about 37 characters.
+    ui->worthLabel->setText(timeExpired ? tr("Time expired!") : tr("Incorrect!"));
+    //: A fixed-width status line: keep to about 37 characters.
+    ui->scoreLabel->setText(tr("Correct answer shown above."));
 }
 
 void QuestionDialog::showStep(const QuestionClock::Step &step)

@@ -80,8 +80,10 @@ void QuestionScreen::showQuestion(const CQuestion &question)
     }
     const bool wasPaused = clock.paused;
     clock.paused = true;
-    showBox(QStringLiteral("Error:\nCould not find or open image file %1").arg(stored), BRAINLOFT,
-            MB_ICONINFORMATION);
+    showBox(QCoreApplication::translate("QuestionScreen",
+                                        "Error:\nCould not find or open image file %1")
+                .arg(stored),
+            BRAINLOFT, MB_ICONINFORMATION);
     clock.paused = wasPaused;
 }
 

@@ -23,10 +23,11 @@ namespace {
 
 const QString BRAINLOFT = QStringLiteral("Brainloft");
 
-QString tr(const char *text)
+// This file's texts, under "QuizRunner" in the catalogues.
+struct Texts
 {
-    return QCoreApplication::translate("QuizRunner", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(QuizRunner)
+};
 
 } // namespace
 
@@ -64,7 +65,7 @@ void QuizRunner::run()
     try {
         m_order.assign(static_cast<std::size_t>(m_quiz.questionCount()), 0);
     } catch (const std::bad_alloc &) {
-        m_prompts.messageBox(m_owner, QStringLiteral("Memory allocation error"), BRAINLOFT,
+        m_prompts.messageBox(m_owner, Texts::tr("Memory allocation error"), BRAINLOFT,
                              MB_ICONINFORMATION);
         return;
     }
@@ -72,7 +73,7 @@ void QuizRunner::run()
         restoreRun(*resumed);
     } else if (m_quiz.randomizeQuestions) {
         if (!ShuffleIndices(m_order)) {
-            m_prompts.messageBox(m_owner, QStringLiteral("Memory allocation error"), BRAINLOFT,
+            m_prompts.messageBox(m_owner, Texts::tr("Memory allocation error"), BRAINLOFT,
                                  MB_ICONINFORMATION);
             return;
         }
@@ -105,7 +106,7 @@ void QuizRunner::run()
     if (!m_hooks.startClock(firstTick)) {
         m_currentScreen = nullptr;
         m_running = false;
-        m_prompts.messageBox(m_owner, QStringLiteral("SetTimer() API call failed."), BRAINLOFT,
+        m_prompts.messageBox(m_owner, Texts::tr("SetTimer() API call failed."), BRAINLOFT,
                              MB_ICONINFORMATION);
         if (m_hooks.journal)
             m_hooks.journal->remove();
@@ -173,17 +174,18 @@ std::optional<AttemptRecord> QuizRunner::interruptedRun()
     if (record->fingerprint != m_fingerprint ||
         record->order.size() != static_cast<std::size_t>(count)) {
         journal.remove();
-        m_prompts.messageBox(m_owner,
-                             tr("This quiz has changed since the attempt was interrupted. It "
-                                "starts again from the beginning."),
-                             BRAINLOFT, MB_ICONINFORMATION);
+        m_prompts.messageBox(
+            m_owner,
+            Texts::tr("This quiz has changed since the attempt was interrupted. It "
+                      "starts again from the beginning."),
+            BRAINLOFT, MB_ICONINFORMATION);
         return std::nullopt;
     }
     const unsigned at = std::min<unsigned>(record->current + 1u, unsigned(count));
     const int answer = m_prompts.messageBox(
         m_owner,
-        tr("An attempt at this quiz was interrupted at question %1 of %2.\nDo you want to "
-           "resume it?")
+        Texts::tr("An attempt at this quiz was interrupted at question %1 of %2.\nDo you want to "
+                  "resume it?")
             .arg(at)
             .arg(count),
         BRAINLOFT, MB_YESNO | MB_ICONQUESTION);
@@ -279,8 +281,8 @@ void QuizRunner::report(int answeredCount, bool completed, const AttemptRecord *
 
     if (m_quiz.overallTimeLimitOn && m_quiz.quizSecondsLeft < 0) {
         if (answeredCount == 0) {
-            m_prompts.messageBox(m_owner, QStringLiteral("You answered no questions at all."),
-                                 QStringLiteral("Time Expired"), MB_ICONINFORMATION);
+            m_prompts.messageBox(m_owner, Texts::tr("You answered no questions at all."),
+                                 Texts::tr("Time Expired"), MB_ICONINFORMATION);
         } else {
             std::int64_t all = 0;
             for (int i = 0; i < m_quiz.questionCount(); ++i)
@@ -288,7 +290,7 @@ void QuizRunner::report(int answeredCount, bool completed, const AttemptRecord *
             m_prompts.messageBox(
                 m_owner,
                 TimeExpiredReport(answeredCount, m_quiz.earnedPoints, m_quiz.possiblePoints, all),
-                QStringLiteral("Time Expired!"), MB_ICONINFORMATION);
+                Texts::tr("Time Expired!"), MB_ICONINFORMATION);
             offerLog();
         }
     }

@@ -110,9 +110,8 @@ void QuizScreenDialog::onCancel()
     QuestionClock &clock = m_screen->clock;
     const bool wasPaused = clock.paused;
     clock.paused = true;
-    const int answer =
-        m_screen->showBox(QStringLiteral("Are you sure you want to abort this quiz?"),
-                          QStringLiteral("Brainloft"), MB_ICONQUESTION | MB_YESNO);
+    const int answer = m_screen->showBox(tr("Are you sure you want to abort this quiz?"),
+                                         QStringLiteral("Brainloft"), MB_ICONQUESTION | MB_YESNO);
     if (!isQuestionOpen())
         return;
     if (answer == IDYES)

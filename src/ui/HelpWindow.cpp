@@ -2,6 +2,8 @@
 
 #include "ui/HelpWindow.h"
 
+#include "ui/Translations.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -18,10 +20,22 @@ QPointer<HelpWindow> &openWindow()
     return window;
 }
 
+// The page in the language Brainloft speaks, else the English one.
 QString pagePath(const QString &topic)
 {
-    const QString path = QStringLiteral(":/help/%1.html").arg(topic);
-    return !topic.isEmpty() && QFile::exists(path) ? path : QStringLiteral(":/help/index.html");
+    const QString page = topic.isEmpty() ? QStringLiteral("index") : topic;
+    const QString language = Translations::Current();
+    for (const QString &name : {page, QStringLiteral("index")}) {
+        if (language != QLatin1String("en")) {
+            const QString translated = QStringLiteral(":/help/%1/%2.html").arg(language, name);
+            if (QFile::exists(translated))
+                return translated;
+        }
+        const QString english = QStringLiteral(":/help/%1.html").arg(name);
+        if (QFile::exists(english))
+            return english;
+    }
+    return QStringLiteral(":/help/index.html");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/ModalDialog.h"
 #include "ui/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,8 +15,13 @@
 
 namespace {
 
+// This file's texts, under "QuizFiles" in the catalogues.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(QuizFiles)
+};
+
 const QString BRAINLOFT = QStringLiteral("Brainloft");
-const QString QUIZ_FILTER = QStringLiteral("Brainloft Files (*.blz)|*.blz||");
 
 } // namespace
 
@@ -46,14 +52,14 @@ bool LoadQuizFile(Quiz &quiz, Prompts &prompts, const QString &path, QWidget *ow
         quiz.SetQuizPathName(pathFromQString(QFileInfo(path).absoluteFilePath()));
         return true;
     case LoadResult::OpenFailed:
-        prompts.messageBox(owner, QStringLiteral("Could not open\n%1").arg(path), BRAINLOFT,
+        prompts.messageBox(owner, Texts::tr("Could not open\n%1").arg(path), BRAINLOFT,
                            MB_ICONINFORMATION);
         quiz.ClearQuiz();
         return false;
     case LoadResult::BadContent:
         break;
     }
-    prompts.messageBox(owner, QStringLiteral("File load failed"), BRAINLOFT, MB_ICONINFORMATION);
+    prompts.messageBox(owner, Texts::tr("File load failed"), BRAINLOFT, MB_ICONINFORMATION);
     quiz.ClearQuiz();
     quiz.SetQuizPathName({});
     return false;
@@ -69,17 +75,17 @@ bool SaveQuiz(Quiz &quiz, Prompts &prompts, QWidget *owner)
     case SaveResult::Ok:
         return true;
     case SaveResult::CreateFailed:
-        prompts.messageBox(owner, QStringLiteral("Could not create or access\n%1").arg(path),
-                           QStringLiteral("File Save Error"), MB_ICONINFORMATION);
+        prompts.messageBox(owner, Texts::tr("Could not create or access\n%1").arg(path),
+                           Texts::tr("File Save Error"), MB_ICONINFORMATION);
         return false;
     case SaveResult::WriteFailed:
         break;
     }
     prompts.messageBox(owner,
-                       QStringLiteral("Could not write\n%1\n%2\nThe file on disk has not been "
-                                      "changed.")
+                       Texts::tr("Could not write\n%1\n%2\nThe file on disk has not been "
+                                 "changed.")
                            .arg(path, QString::fromLocal8Bit(std::strerror(error))),
-                       QStringLiteral("File Save Error"), MB_ICONINFORMATION);
+                       Texts::tr("File Save Error"), MB_ICONINFORMATION);
     return false;
 }
 
@@ -89,8 +95,9 @@ int ChooseQuizFileName(Quiz &quiz, Prompts &prompts, QWidget *owner)
     request.mode = FileDialogRequest::Mode::Save;
     request.defaultSuffix = QStringLiteral("blz");
     request.initialName =
-        quiz.pathName.empty() ? QStringLiteral("Untitled") : pathToQString(quiz.pathName);
-    request.filter = QUIZ_FILTER;
+        quiz.pathName.empty() ? Texts::tr("Untitled") : pathToQString(quiz.pathName);
+    //: A file dialog filter: the name shown, then |*.blz|| as it is.
+    request.filter = Texts::tr("Brainloft Files (*.blz)|*.blz||");
     request.overwritePrompt = true;
     request.pathMustExist = true;
     const auto chosen = prompts.fileDialog(owner, request);
@@ -104,7 +111,7 @@ bool ConfirmSaveChanges(Quiz &quiz, Prompts &prompts, QWidget *owner)
 {
     if (!quiz.modified || quiz.questionCount() == 0)
         return true;
-    switch (prompts.messageBox(owner, QStringLiteral("Save the current quiz?"), BRAINLOFT,
+    switch (prompts.messageBox(owner, Texts::tr("Save the current quiz?"), BRAINLOFT,
                                MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         return SaveQuiz(quiz, prompts, owner);

@@ -2,6 +2,7 @@
 
 #include "ui/HelpWindow.h"
 #include "ui/ModalDialog.h"
+#include "ui/Translations.h"
 
 #include <QTest>
 #include <QTextBrowser>
@@ -42,5 +43,35 @@ TEST(HelpWindow, F1OpensIt)
     QTest::keyClick(&dialog, Qt::Key_F1);
     ASSERT_NE(HelpWindow::instance(), nullptr);
     EXPECT_EQ(HelpWindow::instance()->currentTopic(), QStringLiteral("sample-topic"));
+    HelpWindow::instance()->close();
+}
+
+TEST(HelpWindow, ShowsThePageInTheLanguageChosenElseTheEnglishOne)
+{
+    struct Case
+    {
+        const char *language;
+        const char *topic;
+        const char *heading;
+    };
+    const Case cases[] = {
+        {"de", "sample-topic", "Beispielthema"}, // translated
+        {"fr", "sample-topic", "Sample topic"},  // no French page
+        {"en", "sample-topic", "Sample topic"},
+        {"de", "no-such-topic", "Brainloft Help"}, // the English contents
+    };
+    ModalDialog dialog;
+    for (const Case &test : cases) {
+        ASSERT_TRUE(Translations::Install(QLatin1String(test.language)));
+        dialog.setHelpTopic(QLatin1String(test.topic));
+        dialog.showHelp();
+        ASSERT_NE(HelpWindow::instance(), nullptr);
+        const QString shown = HelpWindow::instance()
+                                  ->findChild<QTextBrowser *>(QStringLiteral("helpBrowser"))
+                                  ->toPlainText();
+        EXPECT_TRUE(shown.startsWith(QLatin1String(test.heading)))
+            << test.language << " " << test.topic << ": " << qPrintable(shown.left(40));
+    }
+    Translations::Install(QStringLiteral("en"));
     HelpWindow::instance()->close();
 }

@@ -1,0 +1,1561 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Brainloft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brainloft version 1.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build quizzes and flash cards, take them, and keep a log of the results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later: you may use, share and change it. It comes with no warranty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ApplyDefaultsDialog</name>
+    <message>
+        <source>Apply Default Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the setting(s) you wish to apply:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reduce score over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must choose at least one settting to apply!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: </source>
+        <extracomment>The start of the --help text; the lines below it are indented to match.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Builds and takes quizzes.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  QUIZ.blz          take the quiz, then quit
+  --edit QUIZ.blz   open the quiz for editing (asks for its password)
+  --results QUIZ.blz [MORE.blg ...]
+                    show the results in the quiz&apos;s log and in the other logs
+                    named; with any of these options, write files instead:
+    --takers-csv FILE    one row per logged attempt
+    --items-csv FILE     one row per question: facility, discrimination and
+                         how often each answer was chosen
+    --summary-csv FILE   the class&apos;s figures in one row
+    --report-pdf FILE    the summary, the charts and the question table
+  --import FILE --output NEW.blz
+                    make a new quiz from the questions in FILE; an existing
+                    file is never replaced
+    --format FORMAT      gift, aiken, moodle-xml, csv or tsv (guessed when
+                         not given)
+    --flash-cards        make a quiz of flash cards
+  --export FORMAT QUIZ.blz OUTPUT
+                    write the quiz as gift, aiken, moodle-xml, qti, csv or tsv
+  --print-pdf QUIZ.blz OUT.pdf
+                    write the quiz as an exam paper
+    --answer-key         add the answer key
+    --key-only           write only the answer key
+    --versions N         N versions (1 to 26, A to Z), each in its own order
+  --uninstall       remove Brainloft&apos;s desktop entries and program files
+  --help            show this help and quit
+  --version         show the version and quit
+</source>
+        <extracomment>Keep the options, the FILE/QUIZ.blz words and the layout: the explanations start in column 21 (23 under an option of its own) and lines end before column 80.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options may also be written /edit and /uninstall.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The commands that write files need no display and leave the desktop&apos;s files
+alone. Those that reveal a quiz&apos;s answers or results need its password: from
+the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 failed, 2 bad arguments, 3 wrong password.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an empty argument names no file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--results needs the quiz file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import needs the file to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import reads one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import needs --output NEW.blz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown import format %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export needs a format, the quiz and the file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown export format %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print-pdf needs the quiz and the PDF file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--answer-key and --key-only exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--versions takes a number from 1 to 26</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only one of --results, --import, --export and --print-pdf at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not go with --edit or --uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>No file command was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This command needs the quiz&apos;s password: set %1 or run it on a terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid password!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password for the new quiz: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new quiz needs a password: set %1 or run this on a terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm the password: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords don&apos;t match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password cannot be blank!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new password contains characters that a quiz file cannot store:
+%1
+Please choose another password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FlashCardDialog</name>
+    <message>
+        <source>Flash Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Enter your answer here:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show me the answer!</source>
+        <extracomment>A fixed-width button on the flash-card screen: keep to about 30 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wrong</source>
+        <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abort quiz</source>
+        <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Preview</source>
+        <extracomment>Fixed-width buttons on the flash-card screen: keep to about 12 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FlashCardEditorDialog</name>
+    <message>
+        <source>Edit Flash Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use custom font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change custom font...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scoring and Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points</source>
+        <extracomment>After the score field: [N] points.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <extracomment>After a number field: [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reduce score by</source>
+        <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points every</source>
+        <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editing Flash Card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding Flash Card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Flash Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit without adding this flash card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The question text contains characters that a quiz file cannot store:
+%1
+Please replace or remove them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer contains characters that a quiz file cannot store:
+%1
+Please replace or remove them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash cards must have question text or an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormReader</name>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FormText</name>
+    <message>
+        <source>%1 is too large: a quiz file holds numbers up to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Brainloft Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogCommands</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log file has been deleted by some other program!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Quiz Log As:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|Log files (*.log)|*.log|All Files (*.*)|*.*||</source>
+        <extracomment>A file dialog filter: names shown, each followed by |*.ext| as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot export log file to itself!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will delete the log file permanently.
+Are you sure you want to do this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete %1
+File is either marked as Read-Only
+or is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open %1 for input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not replace output file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input file %1
+is either damaged or not a Brainloft Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error writing to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogCommentDialog</name>
+    <message>
+        <source>Log Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a comment (name, student number, etc.) to identify your log entry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t log my score!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log cannot store these characters: %1
+Please leave them out of your comment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Create a new quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load an existing quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Take the current quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit the current quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Brainloft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brainloft - &lt;New Quiz&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brainloft - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brainloft Files (*.blz)|*.blz||</source>
+        <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Denied!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the password that will be required to edit this quiz or access any logged scores:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &amp;old password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &amp;new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Confirm new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Enter password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid password!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password cannot be blank!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords don&apos;t match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new password contains characters that a quiz file cannot store:
+%1
+Please choose another password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintPdfCommand</name>
+    <message>
+        <source>The quiz has no questions to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 pages).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintQuizDialog</name>
+    <message>
+        <source>Print Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exam paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Versions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This quiz keeps its questions and answers in their order, so all versions are alike. Switch on random order in the quiz parameters to vary them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;review...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Flash-card sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These pictures could not be printed; a note stands in their place:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The quiz could not be printed:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The quiz could not be printed on %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf|All files (*.*)|*.*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>%1
+The folder does not exist.
+Check the folder name and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionDialog</name>
+    <message>
+        <source>Choose answer(s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Submit answer(s)</source>
+        <extracomment>A fixed-width button on the question screen: keep to about 34 characters.
+----------
+Fixed-width buttons on the question screen: keep to about 34 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit (abort this quiz)</source>
+        <extracomment>A fixed-width button on the question screen: keep to about 34 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory allocation error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must choose at least one answer!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer was incorrect.
+Click OK to see the correct answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next question</source>
+        <extracomment>Fixed-width button on the question screen: keep to about 34 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time expired!</source>
+        <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct answer shown above.</source>
+        <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionEditorBase</name>
+    <message>
+        <source>CQuestion allocation failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QEdit error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Bitmaps (*.bmp)|*.bmp||</source>
+        <extracomment>A file dialog filter: the name shown, then |*.bmp|| as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image file path contains characters that a quiz file cannot store:
+%1
+Please replace or remove them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap file does not exist, either in
+the specified directory or the current working directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Windows bitmap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionEditorDialog</name>
+    <message>
+        <source>Edit Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use custom font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change custom &amp;font...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;A:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <extracomment>Beside an answer: ticked when this answer is a correct one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;B:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;C:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;D:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;E:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow &amp;multiple correct answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scoring and Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points</source>
+        <extracomment>After the score field: [N] points.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Time Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <extracomment>After a number field: [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reduce score by</source>
+        <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points every</source>
+        <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editing Question %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding Question %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit without adding this question?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The question text contains characters that a quiz file cannot store:
+%1
+Please replace or remove them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer %1 contains characters that a quiz file cannot store:
+%2
+Please replace or remove them.</source>
+        <extracomment>%1 is the answer&apos;s letter (A to E), %2 the characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must provide either question text,
+an image file, or both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You answers have been compacted to remove gaps.
+Please verify the results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must specify at least one correct answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must provide at least two answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct answer(s) cannot be blank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionScreen</name>
+    <message>
+        <source>Error:
+Could not find or open image file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizApp</name>
+    <message>
+        <source>This will remove Brainloft from your system.
+Are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brainloft Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizEditorDialog</name>
+    <message>
+        <source>Edit Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Append questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit the selected question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete the selected question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move question &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move question down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change quiz parameters...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Append flash cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert flash cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit flash card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete flash card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move flash card &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move flash card down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;NO TEXT ENTERED&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editing New Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This quiz is now full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to delete flash card %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to delete question %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizFiles</name>
+    <message>
+        <source>Could not open
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File load failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create or access
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Save Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write
+%1
+%2
+The file on disk has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brainloft Files (*.blz)|*.blz||</source>
+        <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the current quiz?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizParametersDialog</name>
+    <message>
+        <source>Quiz Parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quiz Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flash cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Logging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export log...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete log...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Presentation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall time limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <extracomment>After the number field: Overall time limit [N] minutes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Randomize questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Randomize answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default question &amp;font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use custom font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change custom font...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply to all existing questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default &amp;Scoring and Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points</source>
+        <extracomment>After the score field: [N] points.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <extracomment>After a number field: [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reduce score by</source>
+        <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points every</source>
+        <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply to all existing questions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Limit cannot be less than one minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time limit cannot exceed 300 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default time limit cannot be less than one second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default time limit cannot exceed 300 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default score must be at least 1 point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default score cannot exceed 50 points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizPrint</name>
+    <message>
+        <source>1 point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time limit: 1 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time limit: %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time allowed: 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time allowed: %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Several answers may be correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card backs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card fronts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer key — Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[picture: %1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to print: choose the exam paper, the answer key, or both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer or file could not be opened for printing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer stopped before the last page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to the quiz itself; please choose another file for the PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizRunner</name>
+    <message>
+        <source>Memory allocation error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SetTimer() API call failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This quiz has changed since the attempt was interrupted. It starts again from the beginning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An attempt at this quiz was interrupted at question %1 of %2.
+Do you want to resume it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You answered no questions at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Expired!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizScreenDialog</name>
+    <message>
+        <source>Are you sure you want to abort this quiz?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizTexts</name>
+    <message>
+        <source>Time left for this quiz: %1:%2:%3</source>
+        <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time left for this quiz: %1:%2</source>
+        <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This question is worth 1 point.</source>
+        <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This question is worth %1 points.</source>
+        <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score so far: none.</source>
+        <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score so far: %1 of %2 points (%3%)</source>
+        <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time left for this question: %1 seconds</source>
+        <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time limit for this quiz has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time limit for this question has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the %1 question(s) you answered, you scored %2 of %3 points (%4%).
+For the entire quiz, you scored %5 of %6 points (%7%).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final score: %1 of %2 points (%3%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Registration</name>
+    <message>
+        <source>Do you wish to associate the .BLZ extension with Brainloft?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>Brainloft&apos;s data has been removed from the Registry.
+Component files will be removed the next time you start the system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brainloft Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
