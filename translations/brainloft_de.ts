@@ -996,6 +996,41 @@ Could not find or open image file %1</source>
     </message>
 </context>
 <context>
+    <name>QuestionsModel</name>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discrimination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QuizApp</name>
     <message>
         <source>This will remove Brainloft from your system.
@@ -1306,6 +1341,10 @@ The file on disk has not been changed.</source>
         <source>Default score cannot exceed 50 points.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;View results...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuizPrint</name>
@@ -1536,6 +1575,291 @@ For the entire quiz, you scored %5 of %6 points (%7%).</source>
     <name>Registration</name>
     <message>
         <source>Do you wish to associate the .BLZ extension with Brainloft?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takers by percentage (bins of ten points)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facility by question (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>&amp;Add log...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;merged log as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report as &amp;PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Takers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No log read yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takers by percentage (bins of ten points)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facility by question (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a question to see how its answers were chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (key)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer submitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results logs (*.blg)|*.blg|All files (*)|*||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save merged log as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results logs (*.blg)|*.blg||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote %1 entries to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 incomplete entries were left out: a log holds whole entries only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV: the takers&apos; file; the items and summary go beside it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)|*.csv||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf||</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TakersModel</name>
+    <message>
+        <source>Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All questions %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
