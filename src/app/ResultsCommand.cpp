@@ -23,11 +23,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultsCommand", text);
-}
-
 // The parameters dialog's "View results..." opens the window through this
 // hook: the editor layer does not link the results window.
 [[maybe_unused]] const bool viewerSet = [] {
@@ -63,22 +58,26 @@ int RunResultsCommand(const CommandLine::Results &command, Console &console)
         }
     }
     if (readable == 0) {
-        console.printError(tr("No results log could be read."));
+        console.printError(
+            QCoreApplication::translate("ResultsCommand", "No results log could be read."));
         return ExitCode::Failed;
     }
 
     const ResultsAnalysis analysis =
         AnalyseResults(records, quiz.questionCount(), quiz.quizType != 0);
     const SummaryFigures &summary = analysis.summary;
-    console.print(tr("Read %1 entries (%2 complete, %3 incomplete).")
+    console.print(QCoreApplication::translate("ResultsCommand",
+                                              "Read %1 entries (%2 complete, %3 incomplete).")
                       .arg(summary.entries)
                       .arg(summary.complete + summary.otherQuiz)
                       .arg(summary.incomplete));
     if (summary.otherQuiz > 0) {
-        const QString note = tr("%1 entries are of another version of the quiz (another number "
-                                "of questions) and are left out of the figures.")
-                                 .arg(summary.otherQuiz);
-        console.print(tr("note: %1").arg(note));
+        const QString note =
+            QCoreApplication::translate(
+                "ResultsCommand", "%1 entries are of another version of the quiz (another number "
+                                  "of questions) and are left out of the figures.")
+                .arg(summary.otherQuiz);
+        console.print(QCoreApplication::translate("ResultsCommand", "note: %1").arg(note));
         notes << note;
     }
 
@@ -91,10 +90,12 @@ int RunResultsCommand(const CommandLine::Results &command, Console &console)
             return;
         const QString path = pathToQString(target);
         if (const auto error = WriteResultsFile(path, bytes, keep)) {
-            console.printError(tr("Could not write %1: %2").arg(path, *error));
+            console.printError(
+                QCoreApplication::translate("ResultsCommand", "Could not write %1: %2")
+                    .arg(path, *error));
             status = ExitCode::Failed;
         } else {
-            console.print(tr("Wrote %1.").arg(path));
+            console.print(QCoreApplication::translate("ResultsCommand", "Wrote %1.").arg(path));
         }
     };
     write(command.takersCsv, TakersCsv(quiz, records, analysis));
@@ -102,13 +103,17 @@ int RunResultsCommand(const CommandLine::Results &command, Console &console)
     write(command.summaryCsv, SummaryCsv(analysis));
     if (!command.reportPdf.empty()) {
         const QString path = pathToQString(command.reportPdf);
-        const PrintOutcome outcome = WriteResultsReportPdf({quiz, analysis, names, notes}, path,
-                                                           DefaultPageSize(), keep);
+        const PrintOutcome outcome =
+            WriteResultsReportPdf({quiz, analysis, names, notes}, path, DefaultPageSize(), keep);
         if (!outcome.ok) {
-            console.printError(tr("Could not write %1: %2").arg(path, outcome.error));
+            console.printError(
+                QCoreApplication::translate("ResultsCommand", "Could not write %1: %2")
+                    .arg(path, outcome.error));
             status = ExitCode::Failed;
         } else {
-            console.print(tr("Wrote %1 (%2 pages).").arg(path).arg(outcome.pages));
+            console.print(QCoreApplication::translate("ResultsCommand", "Wrote %1 (%2 pages).")
+                              .arg(path)
+                              .arg(outcome.pages));
         }
     }
     return status;

@@ -20,11 +20,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultsReport", text);
-}
-
 const QColor INK(0, 0, 0);
 const QColor GREY(85, 85, 85);
 const QColor FAINT(215, 215, 215);
@@ -43,8 +38,8 @@ public:
         m_content = QRectF(QPointF(0, 0), layout.paintRectPixels(int(m_dpi)).size());
         m_rowHeight = lineHeight(font(9)) * 1.35;
         m_footer = lineHeight(font(8.5)) + mm(4);
-        const double tableSpace = m_content.height() - m_footer - lineHeight(font(13, true)) -
-                                  mm(3) - m_rowHeight;
+        const double tableSpace =
+            m_content.height() - m_footer - lineHeight(font(13, true)) - mm(3) - m_rowHeight;
         m_rowsPerPage = std::max(1, int(tableSpace / m_rowHeight));
         const int questions = int(input.analysis.questions.size());
         m_pages = 1 + (questions + m_rowsPerPage - 1) / m_rowsPerPage;
@@ -94,8 +89,10 @@ private:
         }
         ++m_page;
         const QFont small = font(8.5);
-        line(QRectF(0, m_content.height() - lineHeight(small), m_content.width(), lineHeight(small)),
-             tr("Page %1 of %2").arg(m_page).arg(m_pages), small, Qt::AlignHCenter, GREY);
+        line(
+            QRectF(0, m_content.height() - lineHeight(small), m_content.width(), lineHeight(small)),
+            QCoreApplication::translate("ResultsReport", "Page %1 of %2").arg(m_page).arg(m_pages),
+            small, Qt::AlignHCenter, GREY);
     }
 
     void firstPage()
@@ -109,8 +106,9 @@ private:
         const double bodyLine = lineHeight(body) * 1.2;
         if (!m_input.logs.isEmpty()) {
             line(QRectF(0, y, m_content.width(), bodyLine),
-                 tr("Logs: %1").arg(m_input.logs.join(QStringLiteral(", "))), body, Qt::AlignLeft,
-                 GREY);
+                 QCoreApplication::translate("ResultsReport", "Logs: %1")
+                     .arg(m_input.logs.join(QStringLiteral(", "))),
+                 body, Qt::AlignLeft, GREY);
             y += bodyLine;
         }
         for (const QString &note : m_input.notes) {
@@ -123,7 +121,8 @@ private:
         const double valueWidth = m_content.width() * 0.12;
         for (const SummaryLine &s : SummaryLines(m_input.analysis.summary)) {
             line(QRectF(0, y, labelWidth, bodyLine), s.label, bold);
-            line(QRectF(labelWidth, y, valueWidth - mm(3), bodyLine), s.value, body, Qt::AlignRight);
+            line(QRectF(labelWidth, y, valueWidth - mm(3), bodyLine), s.value, body,
+                 Qt::AlignRight);
             line(QRectF(labelWidth + valueWidth, y, m_content.width() - labelWidth - valueWidth,
                         bodyLine),
                  s.reading, body, Qt::AlignLeft, GREY);
@@ -139,7 +138,9 @@ private:
         for (int b = 0; b < 10; ++b)
             binLabels << QString::number(b * 10);
         barChart(QRectF(0, y, m_content.width(), chartHeight),
-                 tr("Takers by percentage (bins of ten points)"), binLabels, counts, 0);
+                 QCoreApplication::translate("ResultsReport",
+                                             "Takers by percentage (bins of ten points)"),
+                 binLabels, counts, 0);
         y += chartHeight + mm(8);
         std::vector<double> facility;
         QStringList numbers;
@@ -148,8 +149,9 @@ private:
             facility.push_back(questions[i].facility.value_or(0));
             numbers << QString::number(i + 1);
         }
-        barChart(QRectF(0, y, m_content.width(), chartHeight), tr("Facility by question (%)"),
-                 numbers, facility, 100);
+        barChart(QRectF(0, y, m_content.width(), chartHeight),
+                 QCoreApplication::translate("ResultsReport", "Facility by question (%)"), numbers,
+                 facility, 100);
     }
 
     // Bars with a frame, the value axis from 0 to `top` (the largest value
@@ -162,11 +164,13 @@ private:
         const double titleHeight = lineHeight(titleFont) * 1.3 + lineHeight(small);
         line(QRectF(box.left(), box.top(), box.width(), titleHeight), title, titleFont);
         const double labelHeight = lineHeight(small) * 1.2;
-        const double axisWidth = QFontMetricsF(small, &m_device).horizontalAdvance(QStringLiteral("0000")) + mm(2);
-        const QRectF plot(box.left() + axisWidth, box.top() + titleHeight,
-                          box.width() - axisWidth, box.height() - titleHeight - labelHeight);
+        const double axisWidth =
+            QFontMetricsF(small, &m_device).horizontalAdvance(QStringLiteral("0000")) + mm(2);
+        const QRectF plot(box.left() + axisWidth, box.top() + titleHeight, box.width() - axisWidth,
+                          box.height() - titleHeight - labelHeight);
         if (top <= 0) {
-            const double largest = values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+            const double largest =
+                values.empty() ? 0 : *std::max_element(values.begin(), values.end());
             // Counts: whole numbers at every one of the four ticks.
             top = std::max(4.0, std::ceil(largest / 4) * 4);
         }
@@ -206,14 +210,24 @@ private:
         if (!m_ok)
             return;
         const QFont heading = font(13, true);
-        line(QRectF(0, 0, m_content.width(), lineHeight(heading)), tr("Questions"), heading);
+        line(QRectF(0, 0, m_content.width(), lineHeight(heading)),
+             QCoreApplication::translate("ResultsReport", "Questions"), heading);
         double y = lineHeight(heading) + mm(3);
         const bool cards = m_input.analysis.flashCards;
         // Column widths as parts of the page's width.
-        const QStringList headers = {tr("No."), tr("Question"), tr("Shown"), tr("Facility"),
-                                     tr("Discr."), QStringLiteral("A"), QStringLiteral("B"),
-                                     QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E"),
-                                     tr("None"), tr("Key"), tr("Flags")};
+        const QStringList headers = {QCoreApplication::translate("ResultsReport", "No."),
+                                     QCoreApplication::translate("ResultsReport", "Question"),
+                                     QCoreApplication::translate("ResultsReport", "Shown"),
+                                     QCoreApplication::translate("ResultsReport", "Facility"),
+                                     QCoreApplication::translate("ResultsReport", "Discr."),
+                                     QStringLiteral("A"),
+                                     QStringLiteral("B"),
+                                     QStringLiteral("C"),
+                                     QStringLiteral("D"),
+                                     QStringLiteral("E"),
+                                     QCoreApplication::translate("ResultsReport", "None"),
+                                     QCoreApplication::translate("ResultsReport", "Key"),
+                                     QCoreApplication::translate("ResultsReport", "Flags")};
         const double parts[] = {4.5, 25, 8, 8.5, 8, 3.5, 3.5, 3.5, 3.5, 3.5, 6, 5, 14};
         double total = 0;
         for (const double p : parts)
@@ -269,14 +283,16 @@ PrintOutcome PrintResultsReport(const ResultsReportInput &input, QPagedPaintDevi
     PrintOutcome outcome;
     QPainter painter;
     if (!painter.begin(&device)) {
-        outcome.error = tr("The printer or file could not be opened for printing.");
+        outcome.error = QCoreApplication::translate(
+            "ResultsReport", "The printer or file could not be opened for printing.");
         return outcome;
     }
     ReportPrinter printer(input, device, painter);
     const bool drawn = printer.run();
     outcome.pages = printer.pages();
     if (!painter.end() || !drawn) {
-        outcome.error = tr("The printer stopped before the last page.");
+        outcome.error = QCoreApplication::translate("ResultsReport",
+                                                    "The printer stopped before the last page.");
         return outcome;
     }
     outcome.ok = true;
@@ -288,8 +304,10 @@ PrintOutcome WriteResultsReportPdf(const ResultsReportInput &input, const QStrin
 {
     PrintOutcome outcome;
     if (IsKeptFile(path, keep)) {
-        outcome.error = tr("%1 is the quiz or one of its logs; please choose another file.")
-                            .arg(path);
+        outcome.error =
+            QCoreApplication::translate(
+                "ResultsReport", "%1 is the quiz or one of its logs; please choose another file.")
+                .arg(path);
         return outcome;
     }
     QSaveFile file(path);
@@ -317,5 +335,5 @@ PrintOutcome WriteResultsReportPdf(const ResultsReportInput &input, const QStrin
 
 QString ResultsTitle(const Quiz &quiz)
 {
-    return tr("Results - %1").arg(QuizTitle(quiz));
+    return QCoreApplication::translate("ResultsReport", "Results - %1").arg(QuizTitle(quiz));
 }

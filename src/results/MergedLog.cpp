@@ -18,11 +18,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MergedLog", text);
-}
-
 // The quiz as the run behind `record` left it, which the writer turns
 // into the same entry text.
 void restoreRun(const LogRecord &record, Quiz &quiz)
@@ -49,12 +44,15 @@ MergeOutcome WriteMergedLog(const std::vector<LogRecord> &records, const QString
 {
     MergeOutcome outcome;
     if (IsKeptFile(path, keep)) {
-        outcome.error = tr("%1 is one of the logs shown; a merged log goes into a new file.")
-                            .arg(path);
+        outcome.error =
+            QCoreApplication::translate(
+                "MergedLog", "%1 is one of the logs shown; a merged log goes into a new file.")
+                .arg(path);
         return outcome;
     }
     // Written beside the target under another name, then put in its place.
-    QTemporaryFile temporary(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".merged-XXXXXX.blg")));
+    QTemporaryFile temporary(
+        QFileInfo(path).absoluteDir().filePath(QStringLiteral(".merged-XXXXXX.blg")));
     temporary.setAutoRemove(true);
     if (!temporary.open()) {
         outcome.error = temporary.errorString();
@@ -71,14 +69,17 @@ MergeOutcome WriteMergedLog(const std::vector<LogRecord> &records, const QString
         restoreRun(record, quiz);
         quiz.logPathName = temporaryPath;
         if (!RecordResult(quiz, record.comment)) {
-            outcome.error = tr("The merged log could not be written.");
+            outcome.error =
+                QCoreApplication::translate("MergedLog", "The merged log could not be written.");
             return outcome;
         }
         ++outcome.written;
     }
     // rename() replaces an older file of that name in one step.
     if (std::rename(temporaryPath.c_str(), pathFromQString(path).c_str()) != 0) {
-        outcome.error = tr("The merged log could not be saved as %1.").arg(path);
+        outcome.error =
+            QCoreApplication::translate("MergedLog", "The merged log could not be saved as %1.")
+                .arg(path);
         return outcome;
     }
     temporary.setAutoRemove(false);

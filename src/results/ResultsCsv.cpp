@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultsCsv", text);
-}
-
 // Logged and quiz text is 8-bit in the code page; the files are UTF-8.
 std::string utf8(std::string_view bytes)
 {
@@ -183,7 +178,9 @@ std::optional<QString> WriteResultsFile(const QString &path, const QByteArray &d
                                         const std::vector<std::string> &keep)
 {
     if (IsKeptFile(path, keep))
-        return tr("%1 is the quiz or one of its logs; please choose another file.").arg(path);
+        return QCoreApplication::translate(
+                   "ResultsCsv", "%1 is the quiz or one of its logs; please choose another file.")
+            .arg(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
         const QString error = file.errorString();

@@ -6,14 +6,7 @@
 #include <QLocale>
 #include <QStringList>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultsText", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 QString DescribeLogRead(const QString &path, const LogReadResult &result)
 {
@@ -21,20 +14,28 @@ QString DescribeLogRead(const QString &path, const LogReadResult &result)
     case LogReadStatus::Ok:
         return {};
     case LogReadStatus::Damaged:
-        return tr("%1: read %2 entries; the log is damaged after entry %3")
+        return QCoreApplication::translate("ResultsText",
+                                           "%1: read %2 entries; the log is damaged after entry %3")
             .arg(path)
             .arg(result.entries)
             .arg(result.damagedAfter);
     case LogReadStatus::Missing:
-        return tr("%1: there is no such log.").arg(path);
+        return QCoreApplication::translate("ResultsText", "%1: there is no such log.").arg(path);
     case LogReadStatus::NotReadable:
-        return tr("%1 cannot be read; check that you may open it.").arg(path);
+        return QCoreApplication::translate("ResultsText",
+                                           "%1 cannot be read; check that you may open it.")
+            .arg(path);
     case LogReadStatus::Folder:
-        return tr("%1 is a folder, not a results log.").arg(path);
+        return QCoreApplication::translate("ResultsText", "%1 is a folder, not a results log.")
+            .arg(path);
     case LogReadStatus::NotFile:
-        return tr("%1 is not a file; a results log is an ordinary file.").arg(path);
+        return QCoreApplication::translate("ResultsText",
+                                           "%1 is not a file; a results log is an ordinary file.")
+            .arg(path);
     case LogReadStatus::InUse:
-        return tr("%1 is being written by another program; please try again in a moment.")
+        return QCoreApplication::translate(
+                   "ResultsText",
+                   "%1 is being written by another program; please try again in a moment.")
             .arg(path);
     }
     return {};
@@ -44,11 +45,11 @@ QString ReliabilityWord(Reliability reliability)
 {
     switch (reliability) {
     case Reliability::Consistent:
-        return tr("consistent");
+        return QCoreApplication::translate("ResultsText", "consistent");
     case Reliability::Acceptable:
-        return tr("acceptable");
+        return QCoreApplication::translate("ResultsText", "acceptable");
     case Reliability::Unreliable:
-        return tr("unreliable");
+        return QCoreApplication::translate("ResultsText", "unreliable");
     }
     return {};
 }
@@ -57,13 +58,13 @@ QString FlagsText(const QuestionFlags &flags)
 {
     QStringList words;
     if (flags.hard)
-        words << tr("hard");
+        words << QCoreApplication::translate("ResultsText", "hard");
     if (flags.easy)
-        words << tr("easy");
+        words << QCoreApplication::translate("ResultsText", "easy");
     if (flags.checkKey)
-        words << tr("check the key");
+        words << QCoreApplication::translate("ResultsText", "check the key");
     if (flags.weak)
-        words << tr("weak");
+        words << QCoreApplication::translate("ResultsText", "weak");
     return words.join(QStringLiteral(", "));
 }
 
@@ -78,11 +79,11 @@ QString StatusText(EntryStatus status)
 {
     switch (status) {
     case EntryStatus::Complete:
-        return tr("complete");
+        return QCoreApplication::translate("ResultsText", "complete");
     case EntryStatus::Incomplete:
-        return tr("incomplete");
+        return QCoreApplication::translate("ResultsText", "incomplete");
     case EntryStatus::OtherQuiz:
-        return tr("other quiz");
+        return QCoreApplication::translate("ResultsText", "other quiz");
     }
     return {};
 }
@@ -90,26 +91,43 @@ QString StatusText(EntryStatus status)
 std::vector<SummaryLine> SummaryLines(const SummaryFigures &s)
 {
     std::vector<SummaryLine> lines;
-    QString entries = tr("%1 complete, %2 incomplete").arg(s.complete).arg(s.incomplete);
+    QString entries = QCoreApplication::translate("ResultsText", "%1 complete, %2 incomplete")
+                          .arg(s.complete)
+                          .arg(s.incomplete);
     if (s.otherQuiz > 0)
-        entries += tr(", %1 of another version of the quiz (left out)").arg(s.otherQuiz);
-    lines.push_back({tr("Entries read"), QString::number(s.entries), entries});
-    lines.push_back({tr("Mean"), FigureText(s.mean) + QLatin1Char('%'),
-                     tr("the class's average percentage")});
-    lines.push_back({tr("Median"), FigureText(s.median) + QLatin1Char('%'),
-                     tr("half the class scored at least this")});
-    lines.push_back({tr("Standard deviation"), FigureText(s.sd),
-                     tr("how far percentages typically lie from the mean")});
-    lines.push_back({tr("Lowest"), FigureText(s.min) + QLatin1Char('%'), tr("the lowest percentage")});
+        entries += QCoreApplication::translate("ResultsText",
+                                               ", %1 of another version of the quiz (left out)")
+                       .arg(s.otherQuiz);
+    lines.push_back({QCoreApplication::translate("ResultsText", "Entries read"),
+                     QString::number(s.entries), entries});
+    lines.push_back({QCoreApplication::translate("ResultsText", "Mean"),
+                     FigureText(s.mean) + QLatin1Char('%'),
+                     QCoreApplication::translate("ResultsText", "the class's average percentage")});
     lines.push_back(
-        {tr("Highest"), FigureText(s.max) + QLatin1Char('%'), tr("the highest percentage")});
-    QString reading = tr("needs three complete entries that differ");
+        {QCoreApplication::translate("ResultsText", "Median"),
+         FigureText(s.median) + QLatin1Char('%'),
+         QCoreApplication::translate("ResultsText", "half the class scored at least this")});
+    lines.push_back(
+        {QCoreApplication::translate("ResultsText", "Standard deviation"), FigureText(s.sd),
+         QCoreApplication::translate("ResultsText",
+                                     "how far percentages typically lie from the mean")});
+    lines.push_back({QCoreApplication::translate("ResultsText", "Lowest"),
+                     FigureText(s.min) + QLatin1Char('%'),
+                     QCoreApplication::translate("ResultsText", "the lowest percentage")});
+    lines.push_back({QCoreApplication::translate("ResultsText", "Highest"),
+                     FigureText(s.max) + QLatin1Char('%'),
+                     QCoreApplication::translate("ResultsText", "the highest percentage")});
+    QString reading =
+        QCoreApplication::translate("ResultsText", "needs three complete entries that differ");
     if (s.alpha)
-        reading = tr("%1 (0.75 and more is consistent)")
+        reading = QCoreApplication::translate("ResultsText", "%1 (0.75 and more is consistent)")
                       .arg(ReliabilityWord(ReadReliability(*s.alpha)));
-    lines.push_back({tr("Cronbach's alpha"), FigureText(s.alpha, 3), reading});
-    lines.push_back({tr("Standard error"), FigureText(s.sem),
-                     s.sem ? tr("a percentage is uncertain by about this much")
-                           : tr("needs alpha")});
+    lines.push_back({QCoreApplication::translate("ResultsText", "Cronbach's alpha"),
+                     FigureText(s.alpha, 3), reading});
+    lines.push_back(
+        {QCoreApplication::translate("ResultsText", "Standard error"), FigureText(s.sem),
+         s.sem ? QCoreApplication::translate("ResultsText",
+                                             "a percentage is uncertain by about this much")
+               : QCoreApplication::translate("ResultsText", "needs alpha")});
     return lines;
 }

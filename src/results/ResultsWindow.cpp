@@ -39,6 +39,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -400,7 +401,16 @@ void ResultsWindow::refresh()
     m_takersView->setColumnWidth(TakersModel::Comment,
                                  std::max(m_takersView->columnWidth(TakersModel::Comment), 160));
     m_questionsView->resizeColumnsToContents();
-    m_questionsView->setColumnWidth(QuestionsModel::Text, 240);
+    // The question's text takes what the figures and the flag leave, so the
+    // flag stays in view at the window's first size.
+    int others = 0;
+    for (int column = 0; column < m_questionsModel->columnCount(QModelIndex()); ++column) {
+        if (column != QuestionsModel::Text)
+            others += m_questionsView->columnWidth(column);
+    }
+    m_questionsView->setColumnWidth(
+        QuestionsModel::Text,
+        std::clamp(m_questionsView->viewport()->width() - others - 2, 160, 480));
     // A pane is never empty while there is a row to show in it.
     if (!m_takersView->currentIndex().isValid() && m_takersProxy->rowCount() > 0)
         m_takersView->setCurrentIndex(m_takersProxy->index(0, 0));

@@ -58,7 +58,7 @@ TEST(HelpWindow, ShowsThePageInTheLanguageChosenElseTheEnglishOne)
         {"de", "sample-topic", "Beispielthema"}, // translated
         {"fr", "sample-topic", "Sample topic"},  // no French page
         {"en", "sample-topic", "Sample topic"},
-        {"de", "no-such-topic", "Brainloft Help"}, // the English contents
+        {"de", "no-such-topic", "Brainloft-Hilfe"}, // the contents, in German
     };
     ModalDialog dialog;
     for (const Case &test : cases) {
