@@ -47,7 +47,8 @@ std::optional<QString> decodeUtf8(const QByteArray &bytes, QString &error)
             if (end < 0)
                 end = bytes.size();
             QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            (void)lineDecoder.decode(bytes.mid(start, end - start));
+            // decode() is lazy: only the conversion to QString runs it.
+            const QString decoded = lineDecoder.decode(bytes.mid(start, end - start));
             if (lineDecoder.hasError())
                 break;
             ++line;
