@@ -173,6 +173,8 @@ public:
             question.text = prefix;
         else if (prefix.isEmpty())
             question.text = QStringLiteral("_____ ") + suffix;
+        else if (suffix.at(0).isPunct())
+            question.text = prefix + QStringLiteral(" _____") + suffix;
         else
             question.text = prefix + QStringLiteral(" _____ ") + suffix;
         if (question.text.isEmpty())
