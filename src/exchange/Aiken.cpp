@@ -30,9 +30,10 @@ const QRegularExpression &answerKey()
 ExchangeRead ReadAiken(const QByteArray &bytes)
 {
     ExchangeRead result;
-    const std::optional<QString> text = decodeUtf8(bytes, result.error);
+    std::optional<QString> text = decodeUtf8(bytes, result.error);
     if (!text)
         return result;
+    normaliseLineEnds(*text);
 
     ExchangeQuestion question;
     QStringList letters;

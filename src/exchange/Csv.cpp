@@ -114,9 +114,10 @@ QList<QStringList> SplitRecords(const QString &text, QChar separator, QList<int>
 ExchangeRead ReadCsv(const QByteArray &bytes)
 {
     ExchangeRead result;
-    const std::optional<QString> text = decodeUtf8(bytes, result.error);
+    std::optional<QString> text = decodeUtf8(bytes, result.error);
     if (!text)
         return result;
+    normaliseLineEnds(*text);
     // Spreadsheets in many languages save with semicolons.
     const QString firstLine = text->section(u'\n', 0, 0);
     const QChar separator =
@@ -164,7 +165,6 @@ ExchangeRead ReadCsv(const QByteArray &bytes)
         ExchangeQuestion question;
         question.sourceNumber = int(r);
         question.text = cells.value(questionColumn).trimmed();
-        question.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         auto skip = [&](const QString &reason) {
             result.notes << note(Kind::Skipped, question, reason);
         };
@@ -196,7 +196,6 @@ ExchangeRead ReadCsv(const QByteArray &bytes)
             QString answer = cells.value(answerColumns.at(a)).trimmed();
             if (answer.isEmpty())
                 continue;
-            answer.replace(QLatin1String("\r\n"), QLatin1String("\n"));
             question.answers << answer;
             question.correct << false;
             letters << a;
@@ -280,6 +279,7 @@ ExchangeRead ReadTsv(const QByteArray &bytes)
     std::optional<QString> text = decodeUtf8(bytes, result.error);
     if (!text)
         return result;
+    normaliseLineEnds(*text);
     // Anki's header lines come first: "#separator:tab", "#html:true", ...
     QChar separator = u'\t';
     bool html = true;
@@ -321,9 +321,7 @@ ExchangeRead ReadTsv(const QByteArray &bytes)
         question.sourceNumber = ++number;
         question.flashCard = true;
         const auto plain = [html](const QString &field) {
-            QString out = html ? HtmlText::toPlain(field) : field.trimmed();
-            out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            return out;
+            return html ? HtmlText::toPlain(field) : field.trimmed();
         };
         question.text = plain(fields.value(0));
         if (fields.size() < 2) {

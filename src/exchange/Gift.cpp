@@ -267,11 +267,12 @@ ExchangeRead ReadGift(const QByteArray &bytes, bool flashCardQuiz)
 {
     GiftReader reader(flashCardQuiz);
     QString error;
-    const std::optional<QString> text = decodeUtf8(bytes, error);
+    std::optional<QString> text = decodeUtf8(bytes, error);
     if (!text) {
         reader.result.error = error;
         return reader.result;
     }
+    normaliseLineEnds(*text);
     // Blocks are separated by blank lines; comment and category lines go.
     QString block;
     int number = 0;

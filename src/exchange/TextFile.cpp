@@ -64,6 +64,12 @@ std::optional<QString> decodeUtf8(const QByteArray &bytes, QString &error)
     return text;
 }
 
+void normaliseLineEnds(QString &text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+}
+
 QString shortTitle(const QString &text)
 {
     QString first = text.section(QLatin1Char('\n'), 0, 0).simplified();

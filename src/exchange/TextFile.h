@@ -21,6 +21,9 @@ inline constexpr qsizetype MAX_FILE_BYTES = 64 * 1024 * 1024;
 // `error` set: too large, or not UTF-8 (the line of the first bad byte).
 [[nodiscard]] std::optional<QString> decodeUtf8(const QByteArray &bytes, QString &error);
 
+// Line ends of every system (CR LF, CR alone) as LF.
+void normaliseLineEnds(QString &text);
+
 // The start of a question's text for the notes: its first line, at most 40
 // characters, "..." when cut.
 [[nodiscard]] QString shortTitle(const QString &text);
