@@ -73,7 +73,8 @@ QuizEditorDialog::QuizEditorDialog(Quiz &quiz, Prompts &prompts, QWidget *parent
     exportMenu->setObjectName(QStringLiteral("exportMenu"));
     for (const ExchangeFormat format : QuizExchange::writableFormats()) {
         QAction *action = exportMenu->addAction(
-            tr("%1 (.%2)...")
+            // The titles start with different letters: each is its mnemonic.
+            tr("&%1 (.%2)...")
                 .arg(QuizExchange::formatTitle(format), QuizExchange::formatSuffix(format)));
         action->setObjectName(QStringLiteral("export-") + QuizExchange::formatName(format));
         connect(action, &QAction::triggered, this, [this, format] { ExportQuiz(format); });

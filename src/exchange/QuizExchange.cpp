@@ -55,7 +55,7 @@ const FormatRow FORMATS[] = {
     {ExchangeFormat::Aiken, "aiken", "Aiken", "txt", true},
     {ExchangeFormat::MoodleXml, "moodle-xml", "Moodle XML", "xml", true},
     {ExchangeFormat::Csv, "csv", "CSV", "csv", true},
-    {ExchangeFormat::Tsv, "tsv", "TSV (Anki)", "tsv", true},
+    {ExchangeFormat::Tsv, "tsv", "TSV for Anki", "tsv", true},
     {ExchangeFormat::Qti, "qti", "QTI 2.1 package", "zip", false},
 };
 
