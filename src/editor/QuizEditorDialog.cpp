@@ -4,16 +4,23 @@
 #include "ui_QuizEditorDialog.h"
 
 #include "editor/FlashCardEditorDialog.h"
+#include "editor/ImportSummaryDialog.h"
 #include "editor/PrintQuizDialog.h"
 #include "editor/QuestionEditorDialog.h"
 #include "editor/QuizParametersDialog.h"
+#include "exchange/QuizExchange.h"
 #include "model/Quiz.h"
+#include "taking/ImageFiles.h"
 #include "ui/CodePage.h"
 #include "ui/DialogUnits.h"
 #include "ui/Prompts.h"
 #include "ui/QuizFiles.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -56,6 +63,23 @@ QuizEditorDialog::QuizEditorDialog(Quiz &quiz, Prompts &prompts, QWidget *parent
         QuizParametersDialog dialog(m_quiz, m_prompts, false, this);
         return dialog.exec();
     };
+    m_runImportSummary = [this](const QString &fileName, const QStringList &lines, int count) {
+        ImportSummaryDialog dialog(fileName, lines, count, m_quiz.quizType != 0, this);
+        return dialog.exec();
+    };
+
+    // One menu entry per format this build writes; each asks for its file.
+    auto *exportMenu = new QMenu(ui->exportButton);
+    exportMenu->setObjectName(QStringLiteral("exportMenu"));
+    for (const ExchangeFormat format : QuizExchange::writableFormats()) {
+        QAction *action = exportMenu->addAction(
+            // The titles start with different letters: each is its mnemonic.
+            tr("&%1 (.%2)...")
+                .arg(QuizExchange::formatTitle(format), QuizExchange::formatSuffix(format)));
+        action->setObjectName(QStringLiteral("export-") + QuizExchange::formatName(format));
+        connect(action, &QAction::triggered, this, [this, format] { ExportQuiz(format); });
+    }
+    ui->exportButton->setMenu(exportMenu);
 
     connect(ui->appendButton, &QPushButton::clicked, this, &QuizEditorDialog::Append);
     connect(ui->insertButton, &QPushButton::clicked, this, &QuizEditorDialog::Insert);
@@ -65,6 +89,7 @@ QuizEditorDialog::QuizEditorDialog(Quiz &quiz, Prompts &prompts, QWidget *parent
     connect(ui->moveDownButton, &QPushButton::clicked, this, &QuizEditorDialog::MoveDown);
     connect(ui->parametersButton, &QPushButton::clicked, this, &QuizEditorDialog::ChangeParameters);
     connect(ui->printButton, &QPushButton::clicked, this, &QuizEditorDialog::Print);
+    connect(ui->importButton, &QPushButton::clicked, this, &QuizEditorDialog::ImportQuestions);
     connect(ui->helpButton, &QPushButton::clicked, this, &QuizEditorDialog::showHelp);
     connect(ui->saveButton, &QPushButton::clicked, this, &QuizEditorDialog::Save);
     connect(ui->saveAsButton, &QPushButton::clicked, this, &QuizEditorDialog::SaveAs);
@@ -143,9 +168,11 @@ void QuizEditorDialog::UpdateControls()
     ui->saveButton->setEnabled(m_quiz.modified && n > 0);
     ui->saveAsButton->setEnabled(n > 0);
     ui->printButton->setEnabled(n > 0);
+    ui->exportButton->setEnabled(n > 0);
     const bool room = m_quiz.questionCount() < MAX_QUESTIONS;
     ui->appendButton->setEnabled(room);
     ui->insertButton->setEnabled(room);
+    ui->importButton->setEnabled(room);
 }
 
 void QuizEditorDialog::RenumberFrom(int row)
@@ -274,6 +301,113 @@ void QuizEditorDialog::Print()
 {
     PrintQuizDialog dialog(m_quiz, m_prompts, this);
     dialog.exec();
+}
+
+void QuizEditorDialog::ImportQuestions()
+{
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = tr("Import Questions");
+    request.filter = tr("Question files (*.gift *.txt *.xml *.csv *.tsv)|"
+                        "*.gift;*.txt;*.xml;*.csv;*.tsv|"
+                        "GIFT (*.gift *.txt)|*.gift;*.txt|Aiken (*.txt)|*.txt|"
+                        "Moodle XML (*.xml)|*.xml|CSV (*.csv)|*.csv|"
+                        "TSV, Anki notes (*.tsv *.txt)|*.tsv;*.txt|All files (*.*)|*.*||");
+    request.fileMustExist = true;
+    const std::optional<QString> path = m_prompts.fileDialog(this, request);
+    if (!path)
+        return;
+    const QString shown = QFileInfo(*path).fileName();
+    auto refuse = [&](const QString &text) {
+        m_prompts.messageBox(this, text, BRAINLOFT, MB_OK | MB_ICONEXCLAMATION);
+    };
+    QString error;
+    const std::optional<QByteArray> bytes = QuizExchange::readFile(*path, error);
+    if (!bytes)
+        return refuse(error);
+    const ExchangeFormat format = QuizExchange::guessFormat(*path, *bytes);
+    const ExchangeRead read = QuizExchange::read(format, *bytes, m_quiz.quizType != 0);
+    if (!read.error.isEmpty())
+        return refuse(tr("Could not read %1 as %2:\n%3")
+                          .arg(shown, QuizExchange::formatTitle(format), read.error));
+    QuizExchange::ImportPlan plan = QuizExchange::prepareImport(read, m_quiz);
+    QStringList lines;
+    for (const ExchangeNote &note : plan.notes)
+        lines << QuizExchange::noteLine(note);
+    if (m_runImportSummary(shown, lines, plan.count()) != Ok || plan.count() == 0)
+        return;
+
+    // Pictures go beside the quiz; a quiz not yet saved keeps them beside
+    // the file they came from, named by their full paths.
+    const QString folder = m_quiz.pathName.empty()
+                               ? QFileInfo(*path).absolutePath()
+                               : quizFolderOf(pathToQString(m_quiz.pathName));
+    QList<ExchangeNote> notes;
+    const int first = m_quiz.questionCount();
+    const int added = QuizExchange::commitImport(plan, m_quiz, folder, notes);
+    for (int i = first; i < first + added; ++i)
+        ui->questionList->addItem(EntryText(unsigned(i) + 1, *m_quiz.QuestionAt(i)));
+    if (added > 0)
+        select(first + added - 1);
+    UpdateControls();
+    QStringList problems;
+    for (const ExchangeNote &note : notes)
+        problems << QuizExchange::noteLine(note);
+    if (!problems.isEmpty())
+        refuse(problems.join(u'\n'));
+    if (m_quiz.questionCount() >= MAX_QUESTIONS)
+        tellFull();
+}
+
+void QuizEditorDialog::ExportQuiz(ExchangeFormat format)
+{
+    if (m_quiz.questionCount() == 0)
+        return;
+    const QString title = QuizExchange::formatTitle(format);
+    const QString suffix = QuizExchange::formatSuffix(format);
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = tr("Export Quiz as %1").arg(title);
+    request.defaultSuffix = suffix;
+    const QString base = m_quiz.pathName.empty()
+                             ? tr("quiz")
+                             : QFileInfo(pathToQString(m_quiz.pathName)).completeBaseName();
+    request.initialName = base + u'.' + suffix;
+    request.filter = tr("%1 files (*.%2)|*.%2|All files (*.*)|*.*||").arg(title, suffix);
+    request.overwritePrompt = true;
+    request.pathMustExist = true;
+    const std::optional<QString> path = m_prompts.fileDialog(this, request);
+    if (!path)
+        return;
+    const ExchangeWritten written = QuizExchange::write(format, m_quiz, base);
+    int skipped = 0;
+    QStringList lines;
+    for (const ExchangeNote &note : written.notes) {
+        lines << QuizExchange::noteLine(note);
+        skipped += note.kind == ExchangeNote::Kind::Skipped ? 1 : 0;
+    }
+    const int count = m_quiz.questionCount() - skipped;
+    if (count <= 0) {
+        lines.prepend(tr("%1 holds none of this quiz's questions; nothing was written.").arg(title));
+        m_prompts.messageBox(this, lines.join(u'\n'), BRAINLOFT, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // The author agreed to replace a file of that name; the old one stays
+    // whole until the new one is complete.
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(written.bytes) != written.bytes.size() ||
+        !file.commit()) {
+        m_prompts.messageBox(this,
+                             tr("Could not write\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(*path), file.errorString()),
+                             BRAINLOFT, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    lines.prepend(count == 1 ? tr("Wrote 1 question to %1.").arg(QFileInfo(*path).fileName())
+                             : tr("Wrote %1 questions to %2.")
+                                   .arg(count)
+                                   .arg(QFileInfo(*path).fileName()));
+    m_prompts.messageBox(this, lines.join(u'\n'), BRAINLOFT, MB_OK | MB_ICONINFORMATION);
 }
 
 void QuizEditorDialog::Save()

@@ -5,11 +5,14 @@
 #include "editor/QuestionEditorBase.h"
 #include "ui/ModalDialog.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <memory>
 
 class CQuestion;
 class Prompts;
+enum class ExchangeFormat;
 class Quiz;
 namespace Ui {
 class QuizEditorDialog;
@@ -41,6 +44,11 @@ public:
     // Replace the editors and the parameters dialog (tests answer them).
     void setQuestionEditor(QuestionEditorRun run) { m_runEditor = std::move(run); }
     void setParametersDialog(std::function<int()> run) { m_runParameters = std::move(run); }
+    // The import summary: the file's name, its lines and how many questions
+    // can be added; Ok adds them.
+    using ImportSummaryRun =
+        std::function<int(const QString &fileName, const QStringList &lines, int count)>;
+    void setImportSummary(ImportSummaryRun run) { m_runImportSummary = std::move(run); }
 
     // A list entry: "%u. %s" with the position and the question's text, or
     // "<NO TEXT ENTERED>" for a question without text.
@@ -55,6 +63,10 @@ public:
     void MoveDown();
     void ChangeParameters();
     void Print();
+    // Reads another format's questions and appends them after the summary.
+    void ImportQuestions();
+    // Writes the quiz in a format (the Export button's menu picks it).
+    void ExportQuiz(ExchangeFormat format);
     void Save();
     void SaveAs();
     void UpdateControls();
@@ -82,4 +94,5 @@ private:
     Prompts &m_prompts;
     QuestionEditorRun m_runEditor;
     std::function<int()> m_runParameters;
+    ImportSummaryRun m_runImportSummary;
 };
