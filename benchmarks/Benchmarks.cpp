@@ -362,6 +362,12 @@ int main(int argc, char **argv)
              "PrintTextDocument/real_time", "QTextDocument::print of the texts"},
             {"Attempt journal at a tick, 512 questions", "JournalTick/real_time",
              "JournalTickPlainWrite/real_time", "plain write of the bytes"},
+            {"Import a 512-question Moodle XML file, a picture in each",
+             "MoodleXmlImport/real_time", "MoodleXmlScan/real_time",
+             "QXmlStreamReader pass, pictures decoded"},
+            {"Export a 512-question quiz as Moodle XML, a picture in each",
+             "MoodleXmlExport/real_time", "MoodleXmlExportWrite/real_time",
+             "write the same bytes"},
         },
         {
             {"Quiz clock: ticks reaching the question screen", "QuizClock/iterations:1/manual_time",

@@ -523,6 +523,21 @@ void writeText(QXmlStreamWriter &xml, const QString &element, const QString &for
     xml.writeEndElement();
 }
 
+// HTML collapses runs of spaces and blank lines; a text that would lose
+// some is written as plain text, which Moodle shows as it stands.
+bool htmlKeeps(const QString &plain)
+{
+    return HtmlText::toPlain(HtmlText::fromPlain(plain)) == plain;
+}
+
+void writeRichText(QXmlStreamWriter &xml, const QString &plain)
+{
+    const bool html = htmlKeeps(plain);
+    xml.writeAttribute(QStringLiteral("format"),
+                       html ? QStringLiteral("html") : QStringLiteral("plain_text"));
+    xml.writeTextElement(QStringLiteral("text"), html ? HtmlText::fromPlain(plain) : plain);
+}
+
 QString fractionText(double value)
 {
     if (std::abs(value - 100.0 / 3) < 1e-9)
@@ -579,7 +594,8 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
         if (question.timeLimit.value_or(0) > 0)
             ++timeLimits;
 
-        QString html = HtmlText::fromPlain(XmlSafeText(question.text));
+        const QString text = XmlSafeText(question.text);
+        QString html = HtmlText::fromPlain(text);
         QByteArray png;
         if (!question.picture.isEmpty()) {
             png = ExchangePictureAsPng(question.picture);
@@ -600,9 +616,12 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
                                                        : QStringLiteral("multichoice"));
         writeText(xml, QStringLiteral("name"), QString(), title);
         xml.writeStartElement(QStringLiteral("questiontext"));
-        xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
-        xml.writeTextElement(QStringLiteral("text"), html);
-        if (!png.isEmpty()) {
+        if (png.isEmpty()) {
+            writeRichText(xml, text);
+        } else {
+            // The picture needs HTML to be shown.
+            xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+            xml.writeTextElement(QStringLiteral("text"), html);
             xml.writeStartElement(QStringLiteral("file"));
             xml.writeAttribute(QStringLiteral("name"), picture);
             xml.writeAttribute(QStringLiteral("path"), QStringLiteral("/"));
@@ -640,9 +659,7 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
                 const bool correct = i < question.correct.size() && question.correct[i];
                 xml.writeStartElement(QStringLiteral("answer"));
                 xml.writeAttribute(QStringLiteral("fraction"), correct ? right : wrong);
-                xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
-                xml.writeTextElement(QStringLiteral("text"),
-                                     HtmlText::fromPlain(XmlSafeText(question.answers[i])));
+                writeRichText(xml, XmlSafeText(question.answers[i]));
                 writeText(xml, QStringLiteral("feedback"), QStringLiteral("html"), QString());
                 xml.writeEndElement();
             }

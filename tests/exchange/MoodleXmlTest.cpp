@@ -383,6 +383,8 @@ TEST(MoodleXmlRoundTrip, GivesBackTextsAnswersMarksScoresAndPictures)
                                     true, 50));
     questions.append(choiceQuestion("One right, ticked as boxes", {"p", "q"}, {false, true},
                                     true, 1));
+    questions.append(choiceQuestion("  Spaced.  Twice\n\n\nand\tblank lines", {" a  b", "c"},
+                                    {true, false}, false, 1));
     ExchangeQuestion pictured = choiceQuestion("", {"True", "False"}, {true, false}, false, 2);
     pictured.picture = bmpOf(image);
     pictured.pictureName = "sun.bmp";
