@@ -408,6 +408,11 @@ QString XmlSafeText(const QString &text)
         }
         if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF)
             continue;
+        if (u == u'\r') { // line breaks are '\n' alone
+            if (i + 1 == size || text.at(i + 1) != u'\n')
+                out += u'\n';
+            continue;
+        }
         if (u < 0x20 && u != u'\t' && u != u'\n')
             continue;
         out += c;

@@ -24,5 +24,6 @@ inline constexpr qsizetype MOODLE_XML_MAX_BYTES = qsizetype(64) * 1024 * 1024;
 // when it does not decode or is too large to hold.
 [[nodiscard]] QByteArray ExchangePictureAsPng(const QByteArray &picture);
 // Removes what XML 1.0 cannot carry (control characters other than tab and
-// line feed, lone surrogates, U+FFFE and U+FFFF).
+// line feed, lone surrogates, U+FFFE and U+FFFF); a carriage return, alone
+// or before a line feed, becomes one line feed.
 [[nodiscard]] QString XmlSafeText(const QString &text);

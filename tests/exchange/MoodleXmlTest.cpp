@@ -185,6 +185,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "</question>",
                     {"yes", "no"}, {true, false}, false, std::nullopt, "Q",
                     "feedback is dropped"},
+        MappingCase{"CarriageReturnAsLineBreak", false,
+                    "<question type=\"multichoice\"><questiontext format=\"plain_text\">"
+                    "<text>a&#13;b&#13;&#10;c</text></questiontext>" + TWO + "</question>",
+                    {"yes", "no"}, {true, false}, false, std::nullopt, "a\nb\nc", {}},
         MappingCase{"ControlCharactersRemoved", false,
                     "<question type=\"multichoice\"><questiontext><text>A&amp;#1;B&#9;C"
                     "</text></questiontext>" + TWO + "</question>",
