@@ -5,8 +5,14 @@
 
 #include "exchange/MoodleXml.h"
 
+#include "model/Quiz.h"
+#include "model/QuizFile.h"
+#include "ui/CodePage.h"
+
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QXmlStreamReader>
 
@@ -476,6 +482,66 @@ TEST(MoodleXmlWrite, NamesWhatTheFormatCannotHold)
     EXPECT_EQ(written.notes[2].kind, ExchangeNote::Kind::Lost);
     EXPECT_TRUE(written.notes[2].text.contains("2 questions lose them"));
     EXPECT_EQ(ReadMoodleXml(written.bytes, false).questions.size(), 3);
+}
+
+// Both sample quizzes, their questions taken as the quiz holds them, go out
+// and come back with the same texts, answers, marks, scores and pictures.
+TEST(MoodleXmlRoundTrip, SampleQuizzesReadBack)
+{
+    const QDir examples(QStringLiteral(SAMPLE_QUIZZES));
+    const QStringList quizzes = examples.entryList({"*.blz"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(quizzes, QStringList({"french-words.blz", "solar-system.blz"}));
+    for (const QString &name : quizzes) {
+        SCOPED_TRACE(name.toStdString());
+        Quiz quiz;
+        ASSERT_EQ(LoadQuizFromFile(examples.filePath(name).toStdString(), quiz), LoadResult::Ok);
+        const bool flash = quiz.quizType != 0;
+        QList<ExchangeQuestion> questions;
+        int pictures = 0;
+        for (int i = 0; i < quiz.questionCount(); ++i) {
+            const CQuestion &stored = *quiz.QuestionAt(i);
+            ExchangeQuestion q;
+            q.sourceNumber = i + 1;
+            q.flashCard = flash;
+            q.text = CodePage::toUnicode(stored.text);
+            for (int k = 0; k < (flash ? 1 : 5); ++k) {
+                if (!flash && stored.answers[std::size_t(k)].empty())
+                    continue;
+                q.answers.append(CodePage::toUnicode(stored.answers[std::size_t(k)]));
+                q.correct.append(flash || stored.correct[std::size_t(k)] != 0);
+            }
+            q.multipleCorrect = !flash && stored.multipleCorrect != 0;
+            q.score = stored.score;
+            if (!stored.imageFile.empty()) {
+                QFile picture(examples.filePath(
+                    QFileInfo(QString::fromStdString(stored.imageFile).replace('\\', '/'))
+                        .fileName()));
+                ASSERT_TRUE(picture.open(QIODevice::ReadOnly)) << stored.imageFile;
+                q.picture = picture.readAll();
+                q.pictureName = picture.fileName();
+                ++pictures;
+            }
+            questions.append(q);
+        }
+        ASSERT_FALSE(questions.isEmpty());
+        const ExchangeRead read = ReadMoodleXml(WriteMoodleXml(questions, true).bytes, flash);
+        ASSERT_TRUE(read.error.isEmpty());
+        ASSERT_EQ(read.questions.size(), questions.size());
+        for (qsizetype i = 0; i < questions.size(); ++i) {
+            const ExchangeQuestion &want = questions[i];
+            const ExchangeQuestion &got = read.questions[i];
+            EXPECT_EQ(got.text, want.text);
+            EXPECT_EQ(got.answers, want.answers);
+            EXPECT_EQ(got.correct, want.correct);
+            EXPECT_EQ(got.multipleCorrect, want.multipleCorrect);
+            EXPECT_EQ(got.score, want.score);
+            EXPECT_EQ(QImage::fromData(got.picture).convertToFormat(QImage::Format_RGB32),
+                      QImage::fromData(want.picture).convertToFormat(QImage::Format_RGB32));
+        }
+        if (!flash) {
+            EXPECT_GT(pictures, 0);
+        }
+    }
 }
 
 } // namespace
