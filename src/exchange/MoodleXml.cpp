@@ -6,10 +6,10 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QRegularExpression>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -204,16 +204,20 @@ QImage decodePicture(const QByteArray &bytes)
     return image;
 }
 
-// The file names the text's <img> tags refer to, in order.
+// The file names the text refers to (<img src="@@PLUGINFILE@@/name">), in
+// order. A plain scan: the text may be as long as the file.
 QStringList referencedFiles(const QString &html)
 {
-    static const QRegularExpression img(
-        QStringLiteral(R"(<img\b[^>]*\bsrc\s*=\s*["']@@PLUGINFILE@@/([^"'?#]*))"),
-        QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    for (auto it = img.globalMatch(html); it.hasNext();) {
-        const QString path = QUrl::fromPercentEncoding(it.next().captured(1).toUtf8());
+    qsizetype at = 0;
+    while ((at = html.indexOf(PLUGINFILE, at)) >= 0) {
+        at += PLUGINFILE.size();
+        qsizetype end = at;
+        while (end < html.size() && !QStringView(u"\"'?#<> ").contains(html.at(end)))
+            ++end;
+        const QString path = QUrl::fromPercentEncoding(html.mid(at, end - at).toUtf8());
         names.append(path.section(u'/', -1));
+        at = end;
     }
     return names;
 }
@@ -258,15 +262,15 @@ void Reader::takePicture(const RawQuestion &raw, ExchangeQuestion &question)
     if (files.isEmpty())
         return;
     // The first picture the text shows; failing that, the first file at all.
+    QHash<QString, qsizetype> byName;
+    for (qsizetype i = files.size() - 1; i >= 0; --i)
+        byName.insert(files[i].name, i);
     qsizetype chosen = -1;
-    const QStringList referenced = referencedFiles(raw.text.text);
-    for (const QString &name : referenced) {
-        for (qsizetype i = 0; i < files.size() && chosen < 0; ++i) {
-            if (files[i].name == name)
-                chosen = i;
-        }
-        if (chosen >= 0)
+    for (const QString &name : referencedFiles(raw.text.text)) {
+        if (const auto found = byName.constFind(name); found != byName.constEnd()) {
+            chosen = *found;
             break;
+        }
     }
     QList<qsizetype> order;
     if (chosen >= 0)
