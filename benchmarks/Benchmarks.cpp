@@ -368,6 +368,8 @@ int main(int argc, char **argv)
             {"Export a 512-question quiz as Moodle XML, a picture in each",
              "MoodleXmlExport/real_time", "MoodleXmlExportWrite/real_time",
              "write the same bytes"},
+            {"Export as Moodle XML, the pictures PNG already", "MoodleXmlExportPng/real_time",
+             "MoodleXmlExportWrite/real_time", "write the same bytes"},
         },
         {
             {"Quiz clock: ticks reaching the question screen", "QuizClock/iterations:1/manual_time",

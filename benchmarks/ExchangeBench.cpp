@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Moodle XML for a quiz of 512 questions with a 160 x 120 picture in every
-// one (the size of the sample quizzes' pictures). Importing reads the file
+// Moodle XML for a quiz of 512 questions with a picture in every one (the
+// sample quizzes' pictures in turn). Importing reads the file
 // and maps every question, each picture decoded and checked; its baseline
 // reads the same file with a bare QXmlStreamReader pass that decodes the
 // same pictures. Exporting turns the questions (pictures as the .bmp bytes
-// the quiz keeps) into the file and writes it; its baseline writes the same
+// the quiz keeps, each made PNG) into the file and writes it, and again with
+// the pictures PNG already (the writer alone); the baseline writes the same
 // bytes.
 
 #include "BenchFiles.h"
@@ -13,8 +14,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QXmlStreamReader>
 
 #include <benchmark/benchmark.h>
@@ -23,22 +24,19 @@
 
 namespace {
 
+// The sample quizzes' own pictures, in turn.
 QByteArray pictureBmp(int index)
 {
-    QImage image(160, 120, QImage::Format_RGB888);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x + index % 64, y * 2, (x * y + index) % 256));
-    }
-    QPainter painter(&image);
-    painter.setBrush(QColor(250, 200, 40));
-    painter.drawEllipse(QPoint(80, 60), 40 + index % 10, 40);
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    check(image.save(&buffer, "BMP"), "make a picture");
-    return bytes;
+    static const QList<QByteArray> pictures = [] {
+        QList<QByteArray> list;
+        for (const char *name : {"sun.bmp", "saturn.bmp", "apple.bmp"}) {
+            QFile file(QStringLiteral(BRAINLOFT_EXAMPLES_DIR "/") + QLatin1String(name));
+            check(file.open(QIODevice::ReadOnly), "read a sample picture");
+            list.append(file.readAll());
+        }
+        return list;
+    }();
+    return pictures[index % pictures.size()];
 }
 
 const QList<ExchangeQuestion> &largeQuestions()
@@ -129,6 +127,18 @@ void MoodleXmlExport(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * std::int64_t(fileSize(largeMoodleFile())));
 }
 
+// The same export when the pictures are PNG already: the writer alone.
+void MoodleXmlExportPng(benchmark::State &state)
+{
+    QList<ExchangeQuestion> questions = largeQuestions();
+    for (ExchangeQuestion &q : questions)
+        q.picture = ExchangePictureAsPng(q.picture);
+    const std::string path = benchPath("exported-png-moodle.xml");
+    for (auto _ : state)
+        writeWhole(path, bytesOf(WriteMoodleXml(questions, true).bytes), false);
+    state.SetBytesProcessed(state.iterations() * std::int64_t(fileSize(largeMoodleFile())));
+}
+
 void MoodleXmlExportWrite(benchmark::State &state)
 {
     const std::vector<std::uint8_t> bytes = readWhole(largeMoodleFile());
@@ -143,4 +153,5 @@ void MoodleXmlExportWrite(benchmark::State &state)
 BENCHMARK(MoodleXmlImport)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(MoodleXmlScan)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(MoodleXmlExport)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(MoodleXmlExportPng)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(MoodleXmlExportWrite)->Unit(benchmark::kMillisecond)->UseRealTime();

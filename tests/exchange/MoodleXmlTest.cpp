@@ -524,7 +524,13 @@ TEST(MoodleXmlRoundTrip, SampleQuizzesReadBack)
             questions.append(q);
         }
         ASSERT_FALSE(questions.isEmpty());
-        const ExchangeRead read = ReadMoodleXml(WriteMoodleXml(questions, true).bytes, flash);
+        const QByteArray exported = WriteMoodleXml(questions, true).bytes;
+        // The pictures go in compressed: the sample drawings shrink to a few KB.
+        qsizetype bitmapBytes = 0;
+        for (const ExchangeQuestion &q : questions)
+            bitmapBytes += q.picture.size();
+        EXPECT_LT(exported.size(), 20000 + bitmapBytes / 4);
+        const ExchangeRead read = ReadMoodleXml(exported, flash);
         ASSERT_TRUE(read.error.isEmpty());
         ASSERT_EQ(read.questions.size(), questions.size());
         for (qsizetype i = 0; i < questions.size(); ++i) {
