@@ -49,9 +49,12 @@ const QHash<QString, char32_t> &namedReferences()
 // its length; nothing when it is no reference we know.
 std::optional<std::pair<QString, qsizetype>> reference(const QString &html, qsizetype at)
 {
-    const qsizetype end = html.indexOf(u';', at + 1);
-    if (end < 0 || end - at > 12)
+    // The longest reference we know is short: never look further for its
+    // ';', or a text of many '&' would be searched to its end for each.
+    const qsizetype found = QStringView(html).mid(at + 1, 12).indexOf(u';');
+    if (found < 0)
         return std::nullopt;
+    const qsizetype end = at + 1 + found;
     const QString name = html.mid(at + 1, end - at - 1);
     char32_t code = 0;
     if (name.startsWith(u'#')) {
