@@ -14,26 +14,22 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ExportCommand", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 int RunExportCommand(const CommandLine::Export &command, Console &console)
 {
     const std::optional<ExchangeFormat> format =
         QuizExchange::formatNamed(QString::fromStdString(command.format));
     if (!format) {
-        console.printError(tr("Unknown format %1.").arg(QString::fromStdString(command.format)));
+        console.printError(QCoreApplication::translate("ExportCommand", "Unknown format %1.")
+                               .arg(QString::fromStdString(command.format)));
         return ExitCode::BadArguments;
     }
     if (!QuizExchange::canWrite(*format)) {
-        console.printError(tr("Writing %1 files is not available in this version.")
-                               .arg(QuizExchange::formatTitle(*format)));
+        console.printError(
+            QCoreApplication::translate("ExportCommand",
+                                        "Writing %1 files is not available in this version.")
+                .arg(QuizExchange::formatTitle(*format)));
         return ExitCode::Failed;
     }
     Quiz quiz;
@@ -42,7 +38,8 @@ int RunExportCommand(const CommandLine::Export &command, Console &console)
     if (const int status = CheckQuizPassword(quiz, console); status != ExitCode::Done)
         return status;
     if (quiz.questionCount() == 0) {
-        console.printError(tr("The quiz has no questions to export."));
+        console.printError(
+            QCoreApplication::translate("ExportCommand", "The quiz has no questions to export."));
         return ExitCode::Failed;
     }
     const QString output = pathToQString(command.output);
@@ -55,25 +52,36 @@ int RunExportCommand(const CommandLine::Export &command, Console &console)
     }
     const int count = quiz.questionCount() - skipped;
     if (count <= 0) {
-        console.printError(tr("%1 holds none of the quiz's questions; %2 was not written.")
-                               .arg(QuizExchange::formatTitle(*format), output));
+        console.printError(
+            QCoreApplication::translate(
+                "ExportCommand", "%1 holds none of the quiz's questions; %2 was not written.")
+                .arg(QuizExchange::formatTitle(*format), output));
         return ExitCode::Failed;
     }
     QFile file(output);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        console.printError(QFileInfo::exists(output)
-                               ? tr("%1 already exists; an export never replaces a file.").arg(output)
-                               : tr("Could not create %1: %2").arg(output, file.errorString()));
+        console.printError(
+            QFileInfo::exists(output)
+                ? QCoreApplication::translate("ExportCommand",
+                                              "%1 already exists; an export never replaces a file.")
+                      .arg(output)
+                : QCoreApplication::translate("ExportCommand", "Could not create %1: %2")
+                      .arg(output, file.errorString()));
         return ExitCode::Failed;
     }
     if (file.write(written.bytes) != written.bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.remove();
-        console.printError(tr("Could not write %1: %2").arg(output, reason));
+        console.printError(QCoreApplication::translate("ExportCommand", "Could not write %1: %2")
+                               .arg(output, reason));
         return ExitCode::Failed;
     }
     file.close();
-    console.print(count == 1 ? tr("Wrote %1 (1 question).").arg(output)
-                             : tr("Wrote %1 (%2 questions).").arg(output).arg(count));
+    console.print(
+        count == 1
+            ? QCoreApplication::translate("ExportCommand", "Wrote %1 (1 question).").arg(output)
+            : QCoreApplication::translate("ExportCommand", "Wrote %1 (%2 questions).")
+                  .arg(output)
+                  .arg(count));
     return ExitCode::Done;
 }

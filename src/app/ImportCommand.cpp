@@ -19,22 +19,17 @@
 
 #include <cstring>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ImportCommand", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 int RunImportCommand(const CommandLine::Import &command, Console &console)
 {
     const QString input = pathToQString(command.file);
     const QString output = pathToQString(command.output);
     if (QFileInfo::exists(output) || QFileInfo(output).isSymLink()) {
-        console.printError(tr("%1 already exists; an import never replaces a file. Name a new "
-                              "file with --output.")
+        console.printError(QCoreApplication::translate(
+                               "ImportCommand",
+                               "%1 already exists; an import never replaces a file. Name a new "
+                               "file with --output.")
                                .arg(output));
         return ExitCode::Failed;
     }
@@ -48,7 +43,8 @@ int RunImportCommand(const CommandLine::Import &command, Console &console)
         command.format.empty() ? QuizExchange::guessFormat(input, *bytes)
                                : QuizExchange::formatNamed(QString::fromStdString(command.format));
     if (!format) {
-        console.printError(tr("Unknown format %1.").arg(QString::fromStdString(command.format)));
+        console.printError(QCoreApplication::translate("ImportCommand", "Unknown format %1.")
+                               .arg(QString::fromStdString(command.format)));
         return ExitCode::BadArguments;
     }
 
@@ -57,15 +53,18 @@ int RunImportCommand(const CommandLine::Import &command, Console &console)
     quiz.SetQuizPathName(command.output);
     const ExchangeRead read = QuizExchange::read(*format, *bytes, command.flashCards);
     if (!read.error.isEmpty()) {
-        console.printError(tr("Could not read %1 as %2: %3")
-                               .arg(input, QuizExchange::formatTitle(*format), read.error));
+        console.printError(
+            QCoreApplication::translate("ImportCommand", "Could not read %1 as %2: %3")
+                .arg(input, QuizExchange::formatTitle(*format), read.error));
         return ExitCode::Failed;
     }
     QuizExchange::ImportPlan plan = QuizExchange::prepareImport(read, quiz);
     for (const ExchangeNote &note : plan.notes)
         console.print(QuizExchange::noteLine(note));
     if (plan.count() == 0) {
-        console.printError(tr("No questions were imported; %1 was not written.").arg(output));
+        console.printError(QCoreApplication::translate(
+                               "ImportCommand", "No questions were imported; %1 was not written.")
+                               .arg(output));
         return ExitCode::Failed;
     }
     const std::optional<std::string> password = ChooseNewPassword(console);
@@ -77,7 +76,8 @@ int RunImportCommand(const CommandLine::Import &command, Console &console)
     // replaced either; the save then renames over our own empty file.
     QFile reserved(output);
     if (!reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        console.printError(tr("Could not create %1: %2").arg(output, reserved.errorString()));
+        console.printError(QCoreApplication::translate("ImportCommand", "Could not create %1: %2")
+                               .arg(output, reserved.errorString()));
         return ExitCode::Failed;
     }
     reserved.close();
@@ -95,11 +95,15 @@ int RunImportCommand(const CommandLine::Import &command, Console &console)
             if (!image.empty())
                 QFile::remove(QDir(folder).filePath(CodePage::toUnicode(image)));
         }
-        console.printError(tr("Could not write %1: %2")
+        console.printError(QCoreApplication::translate("ImportCommand", "Could not write %1: %2")
                                .arg(output, QString::fromLocal8Bit(std::strerror(saveError))));
         return ExitCode::Failed;
     }
-    console.print(added == 1 ? tr("Wrote %1 (1 question).").arg(output)
-                             : tr("Wrote %1 (%2 questions).").arg(output).arg(added));
+    console.print(
+        added == 1
+            ? QCoreApplication::translate("ImportCommand", "Wrote %1 (1 question).").arg(output)
+            : QCoreApplication::translate("ImportCommand", "Wrote %1 (%2 questions).")
+                  .arg(output)
+                  .arg(added));
     return ExitCode::Done;
 }

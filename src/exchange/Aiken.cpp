@@ -4,6 +4,7 @@
 
 #include "exchange/TextFile.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 using namespace ExchangeText;
@@ -55,7 +56,7 @@ ExchangeRead ReadAiken(const QByteArray &bytes)
         start = end + 1;
         if (line.isEmpty()) {
             if (open && !question.answers.isEmpty())
-                skip(tr("no ANSWER line"));
+                skip(QCoreApplication::translate("Exchange", "no ANSWER line"));
             continue;
         }
         if (!open) {
@@ -68,9 +69,10 @@ ExchangeRead ReadAiken(const QByteArray &bytes)
         if (const QRegularExpressionMatch key = answerKey().match(line); key.hasMatch()) {
             const qsizetype index = letters.indexOf(key.captured(1).toUpper());
             if (question.answers.isEmpty()) {
-                skip(tr("the question has no answers"));
+                skip(QCoreApplication::translate("Exchange", "the question has no answers"));
             } else if (index < 0) {
-                skip(tr("ANSWER names no answer of the question"));
+                skip(QCoreApplication::translate("Exchange",
+                                                 "ANSWER names no answer of the question"));
             } else {
                 question.correct = QList<bool>(question.answers.size(), false);
                 question.correct[index] = true;
@@ -90,13 +92,17 @@ ExchangeRead ReadAiken(const QByteArray &bytes)
             // A question written over several lines.
             question.text += u'\n' + line;
         } else {
-            skip(tr("a line is neither an answer nor the ANSWER line"));
+            skip(QCoreApplication::translate("Exchange",
+                                             "a line is neither an answer nor the ANSWER line"));
         }
     }
     if (open)
-        skip(question.answers.isEmpty() ? tr("the question has no answers") : tr("no ANSWER line"));
+        skip(question.answers.isEmpty()
+                 ? QCoreApplication::translate("Exchange", "the question has no answers")
+                 : QCoreApplication::translate("Exchange", "no ANSWER line"));
     if (number == 0)
-        result.error = tr("The file holds no Aiken questions.");
+        result.error =
+            QCoreApplication::translate("Exchange", "The file holds no Aiken questions.");
     return result;
 }
 
@@ -108,24 +114,31 @@ ExchangeWritten WriteAiken(const QList<ExchangeQuestion> &questions)
     int lostPictures = 0;
     for (const ExchangeQuestion &question : questions) {
         if (question.flashCard) {
-            written.notes << note(Kind::Skipped, question,
-                                  tr("Aiken holds no flash cards"));
+            written.notes << note(
+                Kind::Skipped, question,
+                QCoreApplication::translate("Exchange", "Aiken holds no flash cards"));
             continue;
         }
         if (question.correct.count(true) != 1) {
-            written.notes << note(Kind::Skipped, question,
-                                  tr("Aiken holds only questions with one correct answer"));
+            written.notes << note(
+                Kind::Skipped, question,
+                QCoreApplication::translate("Exchange",
+                                            "Aiken holds only questions with one correct answer"));
             continue;
         }
         if (question.text.trimmed().isEmpty()) {
-            written.notes << note(Kind::Skipped, question, tr("Aiken needs a question text"));
+            written.notes << note(
+                Kind::Skipped, question,
+                QCoreApplication::translate("Exchange", "Aiken needs a question text"));
             continue;
         }
         if (question.answers.size() > 26) {
-            written.notes << note(Kind::Skipped, question, tr("too many answers"));
+            written.notes << note(Kind::Skipped, question,
+                                  QCoreApplication::translate("Exchange", "too many answers"));
             continue;
         }
-        if ((question.score && *question.score != 1) || (question.timeLimit && *question.timeLimit > 0))
+        if ((question.score && *question.score != 1) ||
+            (question.timeLimit && *question.timeLimit > 0))
             ++lostScores;
         if (!question.picture.isEmpty() || !question.pictureName.isEmpty())
             ++lostPictures;

@@ -5,14 +5,16 @@
 #include "exchange/HtmlText.h"
 #include "exchange/TextFile.h"
 
+#include <QCoreApplication>
+
 using namespace ExchangeText;
 
 namespace {
 
 using Kind = ExchangeNote::Kind;
 
-const char *const MULTIPLE_CHOICE_HEADER[] = {"Question", "A", "B", "C", "D", "E",
-                                              "Correct", "Score", "Time limit"};
+const char *const MULTIPLE_CHOICE_HEADER[] = {"Question", "A",       "B",     "C",         "D",
+                                              "E",        "Correct", "Score", "Time limit"};
 const char *const FLASH_CARD_HEADER[] = {"Question", "Answer", "Score", "Time limit"};
 
 QString quoted(const QString &field, QChar separator)
@@ -125,7 +127,7 @@ ExchangeRead ReadCsv(const QByteArray &bytes)
     QList<int> lines;
     const QList<QStringList> records = SplitRecords(*text, separator, &lines);
     if (records.isEmpty()) {
-        result.error = tr("The file holds no rows.");
+        result.error = QCoreApplication::translate("Exchange", "The file holds no rows.");
         return result;
     }
     QStringList header;
@@ -142,9 +144,10 @@ ExchangeRead ReadCsv(const QByteArray &bytes)
     const int timeColumn = column("Time limit");
     const bool cards = answerColumn >= 0 && aColumn < 0;
     if (questionColumn < 0 || (!cards && (aColumn < 0 || correctColumn < 0))) {
-        result.error = tr("The first row is not a header this program knows. It should be "
-                          "\"Question,A,B,C,D,E,Correct,Score,Time limit\" or "
-                          "\"Question,Answer,Score,Time limit\".");
+        result.error = QCoreApplication::translate(
+            "Exchange", "The first row is not a header this program knows. It should be "
+                        "\"Question,A,B,C,D,E,Correct,Score,Time limit\" or "
+                        "\"Question,Answer,Score,Time limit\".");
         return result;
     }
     QList<int> answerColumns;
@@ -172,14 +175,17 @@ ExchangeRead ReadCsv(const QByteArray &bytes)
         if (scoreColumn >= 0) {
             question.score = numberCell(cells.value(scoreColumn), ok);
             if (!ok) {
-                skip(tr("the score \"%1\" is not a whole number").arg(cells.value(scoreColumn)));
+                skip(QCoreApplication::translate("Exchange",
+                                                 "the score \"%1\" is not a whole number")
+                         .arg(cells.value(scoreColumn)));
                 continue;
             }
         }
         if (timeColumn >= 0) {
             question.timeLimit = numberCell(cells.value(timeColumn), ok);
             if (!ok) {
-                skip(tr("the time limit \"%1\" is not a whole number of seconds")
+                skip(QCoreApplication::translate(
+                         "Exchange", "the time limit \"%1\" is not a whole number of seconds")
                          .arg(cells.value(timeColumn)));
                 continue;
             }
@@ -213,7 +219,9 @@ ExchangeRead ReadCsv(const QByteArray &bytes)
             question.correct[at] = true;
         }
         if (!badLetter.isEmpty()) {
-            skip(tr("Correct names %1, which is no answer of the question").arg(badLetter));
+            skip(QCoreApplication::translate("Exchange",
+                                             "Correct names %1, which is no answer of the question")
+                     .arg(badLetter));
             continue;
         }
         question.multipleCorrect = question.correct.count(true) > 1;
@@ -243,11 +251,14 @@ ExchangeWritten WriteCsv(const QList<ExchangeQuestion> &questions)
     };
     for (const ExchangeQuestion &question : questions) {
         if (question.flashCard != cards || question.answers.size() > 5) {
-            written.notes << note(Kind::Skipped, question,
-                                  cards ? tr("a CSV file of flash cards holds no questions")
-                                        : question.flashCard
-                                              ? tr("a CSV file of questions holds no flash cards")
-                                              : tr("CSV holds at most five answers"));
+            written.notes << note(
+                Kind::Skipped, question,
+                cards ? QCoreApplication::translate("Exchange",
+                                                    "a CSV file of flash cards holds no questions")
+                : question.flashCard
+                    ? QCoreApplication::translate("Exchange",
+                                                  "a CSV file of questions holds no flash cards")
+                    : QCoreApplication::translate("Exchange", "CSV holds at most five answers"));
             continue;
         }
         if (!question.picture.isEmpty() || !question.pictureName.isEmpty())
@@ -294,8 +305,8 @@ ExchangeRead ReadTsv(const QByteArray &bytes)
         const QString value = line.section(u':', 1);
         if (key == QLatin1String("#separator")) {
             static const std::pair<const char *, char16_t> names[] = {
-                {"tab", u'\t'},   {"comma", u','}, {"semicolon", u';'},
-                {"space", u' '},  {"pipe", u'|'},  {"colon", u':'}};
+                {"tab", u'\t'},  {"comma", u','}, {"semicolon", u';'},
+                {"space", u' '}, {"pipe", u'|'},  {"colon", u':'}};
             const QString lower = value.trimmed().toLower();
             for (const auto &[name, c] : names) {
                 if (lower == QLatin1String(name))
@@ -326,7 +337,8 @@ ExchangeRead ReadTsv(const QByteArray &bytes)
         question.text = plain(fields.value(0));
         if (fields.size() < 2) {
             result.notes << note(Kind::Skipped, question,
-                                 tr("the line has no back: no separator found"));
+                                 QCoreApplication::translate(
+                                     "Exchange", "the line has no back: no separator found"));
             continue;
         }
         extraColumns = extraColumns || fields.size() > 2;
@@ -335,11 +347,12 @@ ExchangeRead ReadTsv(const QByteArray &bytes)
         result.questions << question;
     }
     if (extraColumns)
-        result.notes << fileNote(Kind::Dropped,
-                                 tr("Only the first two fields of each line are read; the "
-                                    "others (tags, further fields) are dropped."));
+        result.notes << fileNote(
+            Kind::Dropped, QCoreApplication::translate(
+                               "Exchange", "Only the first two fields of each line are read; the "
+                                           "others (tags, further fields) are dropped."));
     if (number == 0)
-        result.error = tr("The file holds no flash cards.");
+        result.error = QCoreApplication::translate("Exchange", "The file holds no flash cards.");
     return result;
 }
 
@@ -351,10 +364,13 @@ ExchangeWritten WriteTsv(const QList<ExchangeQuestion> &questions)
     int lostPictures = 0;
     for (const ExchangeQuestion &question : questions) {
         if (!question.flashCard) {
-            written.notes << note(Kind::Skipped, question, tr("TSV holds only flash cards"));
+            written.notes << note(
+                Kind::Skipped, question,
+                QCoreApplication::translate("Exchange", "TSV holds only flash cards"));
             continue;
         }
-        if ((question.score && *question.score != 1) || (question.timeLimit && *question.timeLimit > 0))
+        if ((question.score && *question.score != 1) ||
+            (question.timeLimit && *question.timeLimit > 0))
             ++lostScores;
         if (!question.picture.isEmpty() || !question.pictureName.isEmpty())
             ++lostPictures;

@@ -5,6 +5,7 @@
 #include "exchange/HtmlText.h"
 #include "exchange/TextFile.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -17,8 +18,7 @@ using Kind = ExchangeNote::Kind;
 
 bool isSpecial(QChar c)
 {
-    return c == u'~' || c == u'=' || c == u'#' || c == u'{' || c == u'}' || c == u':' ||
-           c == u'\\';
+    return c == u'~' || c == u'=' || c == u'#' || c == u'{' || c == u'}' || c == u':' || c == u'\\';
 }
 
 // The first `what` at or after `from` that no backslash escapes; -1 if none.
@@ -160,13 +160,15 @@ public:
         if (open < 0) {
             question.text = finished(rest, format);
             if (findUnescaped(rest, u"}") >= 0)
-                return skip(question, tr("unbalanced braces"));
-            return skip(question, tr("description questions have no counterpart in Brainloft"));
+                return skip(question, QCoreApplication::translate("Exchange", "unbalanced braces"));
+            return skip(question,
+                        QCoreApplication::translate(
+                            "Exchange", "description questions have no counterpart in Brainloft"));
         }
         const QString prefix = finished(QStringView(rest).left(open), format);
         if (close < 0 || nested || more) {
             question.text = prefix;
-            return skip(question, tr("unbalanced braces"));
+            return skip(question, QCoreApplication::translate("Exchange", "unbalanced braces"));
         }
         const QString suffix = finished(QStringView(rest).mid(close + 1), format);
         if (suffix.isEmpty())
@@ -188,13 +190,18 @@ public:
         }
         const QString trimmed = inside.trimmed();
         if (trimmed.isEmpty())
-            return skip(question, tr("essay questions have no counterpart in Brainloft"));
+            return skip(question,
+                        QCoreApplication::translate(
+                            "Exchange", "essay questions have no counterpart in Brainloft"));
         if (trimmed.startsWith(u'#'))
-            return skip(question, tr("numerical questions have no counterpart in Brainloft"));
+            return skip(question,
+                        QCoreApplication::translate(
+                            "Exchange", "numerical questions have no counterpart in Brainloft"));
 
         static const QRegularExpression trueFalse(
             QStringLiteral("^(T|TRUE|F|FALSE)\\s*(#.*)?$"),
-            QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+            QRegularExpression::CaseInsensitiveOption |
+                QRegularExpression::DotMatchesEverythingOption);
         if (const QRegularExpressionMatch match = trueFalse.match(trimmed); match.hasMatch()) {
             const bool isTrue = match.captured(1).startsWith(u'T', Qt::CaseInsensitive);
             question.answers = {QStringLiteral("True"), QStringLiteral("False")};
@@ -204,7 +211,8 @@ public:
 
         const std::optional<QList<Answer>> answers = splitAnswers(inside, format);
         if (!answers)
-            return skip(question, tr("the answers could not be read"));
+            return skip(question,
+                        QCoreApplication::translate("Exchange", "the answers could not be read"));
         bool anyWrong = false;
         bool allRight = true;
         bool arrows = false;
@@ -215,12 +223,16 @@ public:
             feedback = feedback || answer.hadFeedback;
         }
         if (allRight && arrows)
-            return skip(question, tr("matching questions have no counterpart in Brainloft"));
+            return skip(question,
+                        QCoreApplication::translate(
+                            "Exchange", "matching questions have no counterpart in Brainloft"));
         if (!anyWrong) {
             // Short answer: the first full-credit answer is the card's back.
             if (!m_flashCardQuiz)
-                return skip(question, tr("short-answer questions become flash cards only in a "
-                                         "flash-card quiz"));
+                return skip(question,
+                            QCoreApplication::translate(
+                                "Exchange", "short-answer questions become flash cards only in a "
+                                            "flash-card quiz"));
             for (const Answer &answer : *answers) {
                 if (!answer.weight || *answer.weight >= 100.0) {
                     question.flashCard = true;
@@ -230,7 +242,8 @@ public:
                 }
             }
             if (!question.flashCard)
-                return skip(question, tr("no answer gives full credit"));
+                return skip(question,
+                            QCoreApplication::translate("Exchange", "no answer gives full credit"));
             return accept(question, feedback);
         }
         int right = 0;
@@ -254,7 +267,8 @@ private:
     void accept(const ExchangeQuestion &question, bool feedback)
     {
         if (feedback)
-            result.notes << note(Kind::Dropped, question, tr("feedback dropped"));
+            result.notes << note(Kind::Dropped, question,
+                                 QCoreApplication::translate("Exchange", "feedback dropped"));
         result.questions << question;
     }
 
@@ -303,7 +317,8 @@ ExchangeRead ReadGift(const QByteArray &bytes, bool flashCardQuiz)
     }
     flush();
     if (number == 0 && reader.result.error.isEmpty())
-        reader.result.error = tr("The file holds no GIFT questions.");
+        reader.result.error =
+            QCoreApplication::translate("Exchange", "The file holds no GIFT questions.");
     return reader.result;
 }
 
@@ -332,7 +347,8 @@ ExchangeWritten WriteGift(const QList<ExchangeQuestion> &questions)
     int lostScores = 0;
     int lostPictures = 0;
     for (const ExchangeQuestion &question : questions) {
-        if ((question.score && *question.score != 1) || (question.timeLimit && *question.timeLimit > 0))
+        if ((question.score && *question.score != 1) ||
+            (question.timeLimit && *question.timeLimit > 0))
             ++lostScores;
         if (!question.picture.isEmpty() || !question.pictureName.isEmpty())
             ++lostPictures;

@@ -18,11 +18,6 @@
 
 namespace {
 
-QString tr(const char *text, const char *comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("Exchange", text, comment, n);
-}
-
 // A picture larger than this on either side, or with more pixels, is left
 // out: decoding it would take memory the file only claims.
 constexpr int MAX_PICTURE_SIDE = 8192;
@@ -134,13 +129,12 @@ RawQuestion readQuestion(QXmlStreamReader &xml)
                    name == QLatin1String("correctfeedback") ||
                    name == QLatin1String("partiallycorrectfeedback") ||
                    name == QLatin1String("incorrectfeedback")) {
-            raw.feedback = hasText(readRich(xml, QStringLiteral("moodle_auto_format"))) ||
-                           raw.feedback;
+            raw.feedback =
+                hasText(readRich(xml, QStringLiteral("moodle_auto_format"))) || raw.feedback;
         } else if (name == QLatin1String("defaultgrade")) {
             bool ok = false;
-            const double grade = xml.readElementText(QXmlStreamReader::IncludeChildElements)
-                                     .trimmed()
-                                     .toDouble(&ok);
+            const double grade =
+                xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().toDouble(&ok);
             if (ok && std::isfinite(grade))
                 raw.grade = grade;
         } else if (name == QLatin1String("single")) {
@@ -155,8 +149,7 @@ RawQuestion readQuestion(QXmlStreamReader &xml)
                 answer.body.format = QStringLiteral("moodle_auto_format");
             while (xml.readNextStartElement()) {
                 if (xml.name() == QLatin1String("text")) {
-                    answer.body.text =
-                        xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    answer.body.text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 } else if (xml.name() == QLatin1String("feedback")) {
                     answer.feedback =
                         hasText(readRich(xml, QStringLiteral("moodle_auto_format"))) ||
@@ -192,13 +185,11 @@ QImage decodePicture(const QByteArray &bytes)
     if (!reader.canRead())
         return {};
     const QSize size = reader.size();
-    if (size.isValid() &&
-        (size.width() > MAX_PICTURE_SIDE || size.height() > MAX_PICTURE_SIDE ||
-         qint64(size.width()) * size.height() > MAX_PICTURE_PIXELS))
+    if (size.isValid() && (size.width() > MAX_PICTURE_SIDE || size.height() > MAX_PICTURE_SIDE ||
+                           qint64(size.width()) * size.height() > MAX_PICTURE_PIXELS))
         return {};
     QImage image = reader.read();
-    if (image.isNull() || image.width() > MAX_PICTURE_SIDE ||
-        image.height() > MAX_PICTURE_SIDE ||
+    if (image.isNull() || image.width() > MAX_PICTURE_SIDE || image.height() > MAX_PICTURE_SIDE ||
         qint64(image.width()) * image.height() > MAX_PICTURE_PIXELS)
         return {};
     return image;
@@ -282,13 +273,17 @@ void Reader::takePicture(const RawQuestion &raw, ExchangeQuestion &question)
     for (const qsizetype i : order) {
         const EmbeddedFile &file = files[i];
         if (!question.picture.isEmpty()) {
-            drop(tr("the file '%1' is left out: a question shows one picture").arg(file.name));
+            drop(QCoreApplication::translate(
+                     "Exchange", "the file '%1' is left out: a question shows one picture")
+                     .arg(file.name));
             continue;
         }
         const QByteArray bytes = QByteArray::fromBase64(file.base64.toLatin1());
         if (decodePicture(bytes).isNull()) {
-            drop(tr("the file '%1' is no picture Brainloft can show (or it is too large): "
-                    "it is left out")
+            drop(QCoreApplication::translate(
+                     "Exchange",
+                     "the file '%1' is no picture Brainloft can show (or it is too large): "
+                     "it is left out")
                      .arg(file.name));
             continue;
         }
@@ -303,8 +298,10 @@ void Reader::take(const RawQuestion &raw, int number)
     m_title = noteTitle(raw);
 
     if (raw.type == QLatin1String("category")) {
-        skip(tr("categories have no counterpart in Brainloft: the questions after it go into "
-                "the one quiz"));
+        skip(QCoreApplication::translate(
+            "Exchange",
+            "categories have no counterpart in Brainloft: the questions after it go into "
+            "the one quiz"));
         return;
     }
     const bool multichoice = raw.type == QLatin1String("multichoice");
@@ -313,26 +310,35 @@ void Reader::take(const RawQuestion &raw, int number)
     if (!multichoice && !truefalse && !shortanswer) {
         QString reason;
         if (raw.type == QLatin1String("matching"))
-            reason = tr("matching questions have no counterpart in Brainloft");
+            reason = QCoreApplication::translate(
+                "Exchange", "matching questions have no counterpart in Brainloft");
         else if (raw.type == QLatin1String("essay"))
-            reason = tr("essay questions have no counterpart in Brainloft");
+            reason = QCoreApplication::translate(
+                "Exchange", "essay questions have no counterpart in Brainloft");
         else if (raw.type == QLatin1String("numerical"))
-            reason = tr("numerical questions have no counterpart in Brainloft");
+            reason = QCoreApplication::translate(
+                "Exchange", "numerical questions have no counterpart in Brainloft");
         else if (raw.type == QLatin1String("description"))
-            reason = tr("descriptions have no counterpart in Brainloft");
+            reason = QCoreApplication::translate("Exchange",
+                                                 "descriptions have no counterpart in Brainloft");
         else if (raw.type == QLatin1String("multianswer"))
-            reason = tr("embedded answers (cloze) have no counterpart in Brainloft");
+            reason = QCoreApplication::translate(
+                "Exchange", "embedded answers (cloze) have no counterpart in Brainloft");
         else
-            reason = tr("questions of type '%1' have no counterpart in Brainloft").arg(raw.type);
+            reason = QCoreApplication::translate(
+                         "Exchange", "questions of type '%1' have no counterpart in Brainloft")
+                         .arg(raw.type);
         skip(reason);
         return;
     }
     if (m_flashCardQuiz && !shortanswer) {
-        skip(tr("multiple-choice questions have no place in a flash-card quiz"));
+        skip(QCoreApplication::translate(
+            "Exchange", "multiple-choice questions have no place in a flash-card quiz"));
         return;
     }
     if (!m_flashCardQuiz && shortanswer) {
-        skip(tr("short-answer questions become flash cards only in a flash-card quiz"));
+        skip(QCoreApplication::translate(
+            "Exchange", "short-answer questions become flash cards only in a flash-card quiz"));
         return;
     }
 
@@ -354,7 +360,7 @@ void Reader::take(const RawQuestion &raw, int number)
             }
         }
         if (!full) {
-            skip(tr("no answer earns full credit"));
+            skip(QCoreApplication::translate("Exchange", "no answer earns full credit"));
             return;
         }
         question.flashCard = true;
@@ -362,7 +368,8 @@ void Reader::take(const RawQuestion &raw, int number)
         question.answers = {XmlSafeText(full->body.text.trimmed())};
         question.correct = {true};
         if (raw.answers.size() > 1)
-            drop(tr("only the first fully correct answer is kept"));
+            drop(QCoreApplication::translate("Exchange",
+                                             "only the first fully correct answer is kept"));
     } else {
         for (const Answer &answer : raw.answers) {
             QString text = plainOf(answer.body);
@@ -376,11 +383,11 @@ void Reader::take(const RawQuestion &raw, int number)
             question.answers.append(text);
             question.correct.append(answer.fraction > 0);
             if (!answer.body.files.isEmpty())
-                drop(tr("pictures in answers are left out"));
+                drop(QCoreApplication::translate("Exchange", "pictures in answers are left out"));
         }
         const qsizetype correctCount = question.correct.count(true);
         if (correctCount == 0) {
-            skip(tr("no answer earns credit"));
+            skip(QCoreApplication::translate("Exchange", "no answer earns credit"));
             return;
         }
         question.multipleCorrect = (multichoice && raw.single && !*raw.single) || correctCount > 1;
@@ -390,7 +397,7 @@ void Reader::take(const RawQuestion &raw, int number)
     for (const Answer &answer : raw.answers)
         answerFeedback = answerFeedback || answer.feedback;
     if (raw.feedback || answerFeedback)
-        drop(tr("feedback is dropped"));
+        drop(QCoreApplication::translate("Exchange", "feedback is dropped"));
     takePicture(raw, question);
     m_result.questions.append(std::move(question));
 }
@@ -458,11 +465,12 @@ ExchangeRead ReadMoodleXml(const QByteArray &bytes, bool flashCardQuiz)
 {
     ExchangeRead result;
     if (bytes.size() > MOODLE_XML_MAX_BYTES) {
-        result.error = tr("The file is larger than 64 MiB: it is not read.");
+        result.error = QCoreApplication::translate(
+            "Exchange", "The file is larger than 64 MiB: it is not read.");
         return result;
     }
     if (bytes.trimmed().isEmpty()) {
-        result.error = tr("The file is empty.");
+        result.error = QCoreApplication::translate("Exchange", "The file is empty.");
         return result;
     }
     QXmlStreamReader xml(bytes);
@@ -473,16 +481,19 @@ ExchangeRead ReadMoodleXml(const QByteArray &bytes, bool flashCardQuiz)
             // Entities are how an "XML bomb" grows; Moodle never declares any.
             if (!xml.entityDeclarations().isEmpty() ||
                 xml.text().contains(QLatin1String("<!ENTITY"))) {
-                result.error = tr("The file declares XML entities, which Moodle XML files never "
-                                  "do: it is not read.");
+                result.error = QCoreApplication::translate(
+                    "Exchange", "The file declares XML entities, which Moodle XML files never "
+                                "do: it is not read.");
                 return result;
             }
             break;
         case QXmlStreamReader::StartElement:
             if (xml.name() != QLatin1String("quiz")) {
-                result.error = tr("This is not a Moodle XML file: its first element is <%1>, "
-                                  "not <quiz>.")
-                                   .arg(xml.name().toString().left(40));
+                result.error =
+                    QCoreApplication::translate(
+                        "Exchange", "This is not a Moodle XML file: its first element is <%1>, "
+                                    "not <quiz>.")
+                        .arg(xml.name().toString().left(40));
                 return result;
             }
             root = true;
@@ -494,11 +505,12 @@ ExchangeRead ReadMoodleXml(const QByteArray &bytes, bool flashCardQuiz)
     if (!root) {
         result.error =
             xml.hasError()
-                ? tr("The file is not XML (line %1, column %2): %3")
+                ? QCoreApplication::translate("Exchange",
+                                              "The file is not XML (line %1, column %2): %3")
                       .arg(xml.lineNumber())
                       .arg(xml.columnNumber())
                       .arg(xml.errorString())
-                : tr("The file holds no Moodle XML quiz.");
+                : QCoreApplication::translate("Exchange", "The file holds no Moodle XML quiz.");
         return result;
     }
 
@@ -516,17 +528,20 @@ ExchangeRead ReadMoodleXml(const QByteArray &bytes, bool flashCardQuiz)
         reader.take(raw, number);
     }
     if (xml.hasError()) {
-        const QString where = tr("line %1, column %2: %3")
+        const QString where = QCoreApplication::translate("Exchange", "line %1, column %2: %3")
                                   .arg(xml.lineNumber())
                                   .arg(xml.columnNumber())
                                   .arg(xml.errorString());
         if (number <= 1 && result.questions.isEmpty()) {
-            result.error = tr("The file is damaged (%1).").arg(where);
+            result.error =
+                QCoreApplication::translate("Exchange", "The file is damaged (%1).").arg(where);
             result.notes.clear();
         } else {
-            result.notes.append({ExchangeNote::Kind::Skipped, 0, QString(),
-                                 tr("the file is damaged at %1: nothing after it was read")
-                                     .arg(where)});
+            result.notes.append(
+                {ExchangeNote::Kind::Skipped, 0, QString(),
+                 QCoreApplication::translate("Exchange",
+                                             "the file is damaged at %1: nothing after it was read")
+                     .arg(where)});
         }
     }
     return result;
@@ -549,8 +564,8 @@ void writeText(QXmlStreamWriter &xml, const QString &element, const QString &for
 bool htmlKeeps(const QString &plain)
 {
     // Most texts have single spaces and line breaks only: HTML keeps them.
-    bool simple = !plain.startsWith(u' ') && !plain.startsWith(u'\n') &&
-                  !plain.endsWith(u' ') && !plain.endsWith(u'\n');
+    bool simple = !plain.startsWith(u' ') && !plain.startsWith(u'\n') && !plain.endsWith(u' ') &&
+                  !plain.endsWith(u'\n');
     QChar previous;
     for (qsizetype i = 0; simple && i < plain.size(); ++i) {
         const QChar c = plain.at(i);
@@ -621,11 +636,13 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
         };
         const qsizetype correctCount = question.correct.count(true);
         if (!question.flashCard && correctCount == 0) {
-            note(ExchangeNote::Kind::Skipped, tr("it has no correct answer"));
+            note(ExchangeNote::Kind::Skipped,
+                 QCoreApplication::translate("Exchange", "it has no correct answer"));
             continue;
         }
         if (question.flashCard && question.answers.isEmpty()) {
-            note(ExchangeNote::Kind::Skipped, tr("the flash card has no answer"));
+            note(ExchangeNote::Kind::Skipped,
+                 QCoreApplication::translate("Exchange", "the flash card has no answer"));
             continue;
         }
         if (question.timeLimit.value_or(0) > 0)
@@ -637,14 +654,15 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
         if (!question.picture.isEmpty()) {
             png = ExchangePictureAsPng(question.picture);
             if (png.isEmpty())
-                note(ExchangeNote::Kind::Lost, tr("its picture could not be read: it is left out"));
+                note(ExchangeNote::Kind::Lost,
+                     QCoreApplication::translate("Exchange",
+                                                 "its picture could not be read: it is left out"));
         }
         const QString picture = pngName(question);
         if (!png.isEmpty()) {
             html += QStringLiteral("<br><img src=\"%1%2\" alt=\"\">")
                         .arg(PLUGINFILE,
-                             QString::fromLatin1(QUrl::toPercentEncoding(picture))
-                                 .toHtmlEscaped());
+                             QString::fromLatin1(QUrl::toPercentEncoding(picture)).toHtmlEscaped());
         }
 
         xml.writeStartElement(QStringLiteral("question"));
@@ -685,8 +703,7 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
             xml.writeTextElement(QStringLiteral("single"),
                                  single ? QStringLiteral("true") : QStringLiteral("false"));
             xml.writeTextElement(QStringLiteral("shuffleanswers"),
-                                 shuffleAnswers ? QStringLiteral("true")
-                                                : QStringLiteral("false"));
+                                 shuffleAnswers ? QStringLiteral("true") : QStringLiteral("false"));
             xml.writeTextElement(QStringLiteral("answernumbering"), QStringLiteral("ABCD"));
             // Several correct answers share the credit and every wrong one
             // takes it all back: Moodle's nearest to all-or-nothing.
@@ -709,8 +726,10 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
     if (timeLimits > 0) {
         written.notes.append(
             {ExchangeNote::Kind::Lost, 0, QString(),
-             tr("Moodle XML stores no time limits for questions: %n questions lose them",
-                nullptr, timeLimits)});
+             QCoreApplication::translate(
+                 "Exchange",
+                 "Moodle XML stores no time limits for questions: %n questions lose them", nullptr,
+                 timeLimits)});
     }
     return written;
 }

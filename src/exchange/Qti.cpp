@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char *text, const char *comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("Exchange", text, comment, n);
-}
-
 const QString QTI_NS = QStringLiteral("http://www.imsglobal.org/xsd/imsqti_v2p1");
 const QString XSI_NS = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
 const QString MATCH_CORRECT =
@@ -33,7 +28,8 @@ QString itemName(int index)
 // Choice identifiers must be XML names: A to Z, then numbered.
 QString choiceId(qsizetype index)
 {
-    return index < 26 ? QString(QChar(char16_t(u'A' + index))) : QStringLiteral("choice%1").arg(index + 1);
+    return index < 26 ? QString(QChar(char16_t(u'A' + index)))
+                      : QStringLiteral("choice%1").arg(index + 1);
 }
 
 // Plain text as block content: one <p> per paragraph, <br/> within.
@@ -132,9 +128,9 @@ QByteArray itemXml(const ExchangeQuestion &question, const QString &identifier,
         xml.writeStartElement(QStringLiteral("p"));
         xml.writeEmptyElement(QStringLiteral("textEntryInteraction"));
         xml.writeAttribute(QStringLiteral("responseIdentifier"), QStringLiteral("RESPONSE"));
-        xml.writeAttribute(QStringLiteral("expectedLength"),
-                           QString::number(std::max<qsizetype>(
-                               15, question.answers.value(0).size())));
+        xml.writeAttribute(
+            QStringLiteral("expectedLength"),
+            QString::number(std::max<qsizetype>(15, question.answers.value(0).size())));
         xml.writeEndElement();
     } else {
         xml.writeStartElement(QStringLiteral("choiceInteraction"));
@@ -182,10 +178,12 @@ QByteArray manifestXml(const QList<PackageItem> &items, const QString &title)
     xml.writeStartElement(cp, QStringLiteral("manifest"));
     xml.writeAttribute(QStringLiteral("identifier"), QStringLiteral("MANIFEST-1"));
     xml.writeAttribute(XSI_NS, QStringLiteral("schemaLocation"),
-                       cp + QLatin1String(" http://www.imsglobal.org/xsd/qti/qtiv2p1/qtiv2p1_"
-                                          "imscpv1p2_v1p0.xsd ") +
-                           lom + QLatin1String(" http://www.imsglobal.org/xsd/imsmd_loose_"
-                                               "v1p3p2.xsd"));
+                       cp +
+                           QLatin1String(" http://www.imsglobal.org/xsd/qti/qtiv2p1/qtiv2p1_"
+                                         "imscpv1p2_v1p0.xsd ") +
+                           lom +
+                           QLatin1String(" http://www.imsglobal.org/xsd/imsmd_loose_"
+                                         "v1p3p2.xsd"));
     xml.writeStartElement(QStringLiteral("metadata"));
     xml.writeTextElement(QStringLiteral("schema"), QStringLiteral("QTIv2.1 Package"));
     xml.writeTextElement(QStringLiteral("schemaversion"), QStringLiteral("1.0.0"));
@@ -239,8 +237,9 @@ ExchangeWritten WriteQtiPackage(const QList<ExchangeQuestion> &questions, const 
     QuaZip zip(&buffer);
     if (!zip.open(QuaZip::mdCreate)) {
         written.bytes.clear();
-        written.notes.append({ExchangeNote::Kind::Skipped, 0, QString(),
-                              tr("the package could not be made")});
+        written.notes.append(
+            {ExchangeNote::Kind::Skipped, 0, QString(),
+             QCoreApplication::translate("Exchange", "the package could not be made")});
         return written;
     }
     QList<PackageItem> items;
@@ -254,11 +253,13 @@ ExchangeWritten WriteQtiPackage(const QList<ExchangeQuestion> &questions, const 
             written.notes.append({kind, question.sourceNumber, name, text});
         };
         if (!question.flashCard && question.correct.count(true) == 0) {
-            note(ExchangeNote::Kind::Skipped, tr("it has no correct answer"));
+            note(ExchangeNote::Kind::Skipped,
+                 QCoreApplication::translate("Exchange", "it has no correct answer"));
             continue;
         }
         if (question.flashCard && question.answers.isEmpty()) {
-            note(ExchangeNote::Kind::Skipped, tr("the flash card has no answer"));
+            note(ExchangeNote::Kind::Skipped,
+                 QCoreApplication::translate("Exchange", "the flash card has no answer"));
             continue;
         }
         if (question.timeLimit.value_or(0) > 0)
@@ -269,29 +270,33 @@ ExchangeWritten WriteQtiPackage(const QList<ExchangeQuestion> &questions, const 
         if (!question.picture.isEmpty()) {
             const QByteArray png = ExchangePictureAsPng(question.picture);
             if (png.isEmpty()) {
-                note(ExchangeNote::Kind::Lost, tr("its picture could not be read: it is left out"));
+                note(ExchangeNote::Kind::Lost,
+                     QCoreApplication::translate("Exchange",
+                                                 "its picture could not be read: it is left out"));
             } else {
                 item.picture = item.identifier + QLatin1String(".png");
                 ok = ok && addFile(zip, item.picture, png, false); // PNG is compressed already
             }
         }
-        ok = ok && addFile(zip, item.file, itemXml(question, item.identifier, name, item.picture),
-                           true);
+        ok = ok &&
+             addFile(zip, item.file, itemXml(question, item.identifier, name, item.picture), true);
         items.append(item);
     }
     ok = ok && addFile(zip, QStringLiteral("imsmanifest.xml"), manifestXml(items, title), true);
     zip.close();
     if (!ok || zip.getZipError() != ZIP_OK) {
         written.bytes.clear();
-        written.notes.append({ExchangeNote::Kind::Skipped, 0, QString(),
-                              tr("the package could not be made")});
+        written.notes.append(
+            {ExchangeNote::Kind::Skipped, 0, QString(),
+             QCoreApplication::translate("Exchange", "the package could not be made")});
         return written;
     }
     if (timeLimits > 0) {
         written.notes.append(
             {ExchangeNote::Kind::Lost, 0, QString(),
-             tr("QTI packages made here keep no time limits: %n questions lose them", nullptr,
-                timeLimits)});
+             QCoreApplication::translate(
+                 "Exchange", "QTI packages made here keep no time limits: %n questions lose them",
+                 nullptr, timeLimits)});
     }
     return written;
 }

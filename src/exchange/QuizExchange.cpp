@@ -20,6 +20,7 @@
 #define BRAINLOFT_HAS_QTI 1
 #endif
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -85,7 +86,9 @@ QImage checkedPicture(const QByteArray &bytes)
 
 QString unstorableReason(const QString &characters)
 {
-    return tr("characters the quiz's code page cannot hold: %1").arg(characters);
+    return QCoreApplication::translate("Exchange",
+                                       "characters the quiz's code page cannot hold: %1")
+        .arg(characters);
 }
 
 // A file name's base without what file systems or the quiz lookup dislike.
@@ -208,7 +211,8 @@ ExchangeFormat guessFormat(const QString &fileName, const QByteArray &bytes)
     if (head.startsWith("#separator:") || head.startsWith("#html:") ||
         head.contains("\n#separator:"))
         return ExchangeFormat::Tsv;
-    static const QRegularExpression answerKey(QStringLiteral("(^|\\n)\\s*ANSWER:\\s*[A-Z]\\s*(\\r?\\n|$)"));
+    static const QRegularExpression answerKey(
+        QStringLiteral("(^|\\n)\\s*ANSWER:\\s*[A-Z]\\s*(\\r?\\n|$)"));
     const QString text = QString::fromUtf8(head);
     const bool braces = text.contains(u'{') && text.contains(u'}');
     if (!braces && answerKey.match(text).hasMatch())
@@ -226,7 +230,8 @@ ExchangeRead read(ExchangeFormat format, const QByteArray &bytes, bool flashCard
 {
     if (bytes.size() > MAX_FILE_BYTES) {
         ExchangeRead refused;
-        refused.error = tr("The file is larger than 64 MiB; no quiz holds that much text.");
+        refused.error = QCoreApplication::translate(
+            "Exchange", "The file is larger than 64 MiB; no quiz holds that much text.");
         return refused;
     }
     switch (format) {
@@ -248,7 +253,9 @@ ExchangeRead read(ExchangeFormat format, const QByteArray &bytes, bool flashCard
         break;
     }
     ExchangeRead none;
-    none.error = tr("Reading %1 files is not available in this version.").arg(formatTitle(format));
+    none.error = QCoreApplication::translate("Exchange",
+                                             "Reading %1 files is not available in this version.")
+                     .arg(formatTitle(format));
     return none;
 }
 
@@ -256,22 +263,26 @@ std::optional<QByteArray> readFile(const QString &path, QString &error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = tr("Could not open %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        error = QCoreApplication::translate("Exchange", "Could not open %1: %2")
+                    .arg(QDir::toNativeSeparators(path), file.errorString());
         return std::nullopt;
     }
     if (file.size() > MAX_FILE_BYTES) {
-        error = tr("The file is larger than 64 MiB; no quiz holds that much text.");
+        error = QCoreApplication::translate(
+            "Exchange", "The file is larger than 64 MiB; no quiz holds that much text.");
         return std::nullopt;
     }
     // read() with a bound: a file that grows meanwhile (or a device that
     // reports no size) still stops at the limit.
     QByteArray bytes = file.read(MAX_FILE_BYTES + 1);
     if (bytes.size() > MAX_FILE_BYTES) {
-        error = tr("The file is larger than 64 MiB; no quiz holds that much text.");
+        error = QCoreApplication::translate(
+            "Exchange", "The file is larger than 64 MiB; no quiz holds that much text.");
         return std::nullopt;
     }
     if (file.error() != QFileDevice::NoError) {
-        error = tr("Could not read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        error = QCoreApplication::translate("Exchange", "Could not read %1: %2")
+                    .arg(QDir::toNativeSeparators(path), file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -300,8 +311,11 @@ ImportPlan prepareImport(const ExchangeRead &read, const Quiz &quiz)
             ordered << std::pair{source.sourceNumber, note(Kind::Skipped, source, reason)};
         };
         if (source.flashCard != cardQuiz) {
-            skip(cardQuiz ? tr("a multiple-choice question has no place in a flash-card quiz")
-                          : tr("a flash card has no place in a multiple-choice quiz"));
+            skip(cardQuiz ? QCoreApplication::translate(
+                                "Exchange",
+                                "a multiple-choice question has no place in a flash-card quiz")
+                          : QCoreApplication::translate(
+                                "Exchange", "a flash card has no place in a multiple-choice quiz"));
             continue;
         }
         QStringList answers;
@@ -312,25 +326,26 @@ ImportPlan prepareImport(const ExchangeRead &read, const Quiz &quiz)
         }
         if (cardQuiz) {
             if (answers.value(0).isEmpty()) {
-                skip(tr("the flash card has no answer"));
+                skip(QCoreApplication::translate("Exchange", "the flash card has no answer"));
                 continue;
             }
         } else {
             if (answers.size() < 2) {
-                skip(tr("fewer than two answers"));
+                skip(QCoreApplication::translate("Exchange", "fewer than two answers"));
                 continue;
             }
             if (answers.size() > 5) {
-                skip(tr("more than five answers (%1): a question holds at most five")
+                skip(QCoreApplication::translate(
+                         "Exchange", "more than five answers (%1): a question holds at most five")
                          .arg(answers.size()));
                 continue;
             }
             if (answers.contains(QString())) {
-                skip(tr("an answer is empty"));
+                skip(QCoreApplication::translate("Exchange", "an answer is empty"));
                 continue;
             }
             if (!correct.contains(true)) {
-                skip(tr("no answer is marked correct"));
+                skip(QCoreApplication::translate("Exchange", "no answer is marked correct"));
                 continue;
             }
         }
@@ -345,12 +360,15 @@ ImportPlan prepareImport(const ExchangeRead &read, const Quiz &quiz)
             for (const char32_t code : unstorable.toUcs4())
                 named << QStringLiteral("\"%1\" (U+%2)")
                              .arg(QString::fromUcs4(&code, 1))
-                             .arg(QString::number(uint(code), 16).toUpper().rightJustified(4, u'0'));
+                             .arg(
+                                 QString::number(uint(code), 16).toUpper().rightJustified(4, u'0'));
             skip(unstorableReason(named.join(QLatin1String(", "))));
             continue;
         }
         if (room <= 0) {
-            skip(tr("not added: the quiz is full (%1 questions)").arg(MAX_QUESTIONS));
+            skip(QCoreApplication::translate("Exchange",
+                                             "not added: the quiz is full (%1 questions)")
+                     .arg(MAX_QUESTIONS));
             continue;
         }
         auto question = std::make_unique<CQuestion>();
@@ -377,9 +395,11 @@ ImportPlan prepareImport(const ExchangeRead &read, const Quiz &quiz)
         PreparedQuestion prepared;
         if (!source.picture.isEmpty()) {
             if (checkedPicture(source.picture).isNull()) {
-                ordered << std::pair{source.sourceNumber,
-                                     note(Kind::Dropped, source,
-                                          tr("the picture could not be read and is left out"))};
+                ordered << std::pair{
+                    source.sourceNumber,
+                    note(Kind::Dropped, source,
+                         QCoreApplication::translate(
+                             "Exchange", "the picture could not be read and is left out"))};
             } else {
                 prepared.picture = source.picture;
                 prepared.pictureName = pictureBaseName(source.pictureName, source.sourceNumber);
@@ -388,7 +408,9 @@ ImportPlan prepareImport(const ExchangeRead &read, const Quiz &quiz)
         prepared.question = std::move(question);
         plan.questions.push_back(std::move(prepared));
         --room;
-        ordered << std::pair{source.sourceNumber, note(Kind::Imported, source, tr("imported"))};
+        ordered << std::pair{
+            source.sourceNumber,
+            note(Kind::Imported, source, QCoreApplication::translate("Exchange", "imported"))};
     }
     // The file's order; for one question its own line before what was
     // dropped from it.
@@ -410,9 +432,9 @@ int commitImport(ImportPlan &plan, Quiz &quiz, const QString &pictureFolder,
                  QList<ExchangeNote> &notes)
 {
     const QString quizFolder = quizFolderOf(pathToQString(quiz.pathName));
-    const bool besideQuiz = !quiz.pathName.empty() &&
-                            QFileInfo(quizFolder).absoluteFilePath() ==
-                                QFileInfo(pictureFolder).absoluteFilePath();
+    const bool besideQuiz =
+        !quiz.pathName.empty() &&
+        QFileInfo(quizFolder).absoluteFilePath() == QFileInfo(pictureFolder).absoluteFilePath();
     int added = 0;
     for (PreparedQuestion &prepared : plan.questions) {
         if (!prepared.picture.isEmpty()) {
@@ -434,8 +456,11 @@ int commitImport(ImportPlan &plan, Quiz &quiz, const QString &pictureFolder,
                     file.remove();
                 ExchangeNote failed;
                 failed.kind = Kind::Dropped;
-                failed.text = tr("Could not write the picture %1; the question is added without it.")
-                                  .arg(QDir::toNativeSeparators(path));
+                failed.text =
+                    QCoreApplication::translate(
+                        "Exchange",
+                        "Could not write the picture %1; the question is added without it.")
+                        .arg(QDir::toNativeSeparators(path));
                 notes << failed;
             }
         }
@@ -491,7 +516,9 @@ QList<ExchangeQuestion> questionsOf(const Quiz &quiz, QList<ExchangeNote> &notes
             }
             if (question.picture.isEmpty()) {
                 notes << note(Kind::Lost, question,
-                              tr("the picture %1 was not found and is left out").arg(name));
+                              QCoreApplication::translate(
+                                  "Exchange", "the picture %1 was not found and is left out")
+                                  .arg(name));
             } else {
                 question.pictureName = QFileInfo(QString(name).replace(u'\\', u'/')).fileName();
             }
@@ -540,8 +567,12 @@ QString noteLine(const ExchangeNote &note)
     if (note.sourceNumber <= 0)
         return note.text;
     if (note.title.isEmpty())
-        return tr("question %1: %2").arg(note.sourceNumber).arg(note.text);
-    return tr("question %1, '%2': %3").arg(note.sourceNumber).arg(note.title, note.text);
+        return QCoreApplication::translate("Exchange", "question %1: %2")
+            .arg(note.sourceNumber)
+            .arg(note.text);
+    return QCoreApplication::translate("Exchange", "question %1, '%2': %3")
+        .arg(note.sourceNumber)
+        .arg(note.title, note.text);
 }
 
 } // namespace QuizExchange

@@ -7,33 +7,34 @@
 
 namespace ExchangeText {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Exchange", text);
-}
-
 QString lostPicturesText(const char *format, int count)
 {
-    return count == 1 ? tr("%1 stores no pictures: 1 question loses its picture")
+    return count == 1 ? QCoreApplication::translate(
+                            "Exchange", "%1 stores no pictures: 1 question loses its picture")
                             .arg(QLatin1String(format))
-                      : tr("%1 stores no pictures: %2 questions lose them")
+                      : QCoreApplication::translate("Exchange",
+                                                    "%1 stores no pictures: %2 questions lose them")
                             .arg(QLatin1String(format))
                             .arg(count);
 }
 
 QString lostScoresText(const char *format, int count)
 {
-    return count == 1 ? tr("%1 stores no points or time limits: 1 question loses them")
-                            .arg(QLatin1String(format))
-                      : tr("%1 stores no points or time limits: %2 questions lose them")
-                            .arg(QLatin1String(format))
-                            .arg(count);
+    return count == 1
+               ? QCoreApplication::translate(
+                     "Exchange", "%1 stores no points or time limits: 1 question loses them")
+                     .arg(QLatin1String(format))
+               : QCoreApplication::translate(
+                     "Exchange", "%1 stores no points or time limits: %2 questions lose them")
+                     .arg(QLatin1String(format))
+                     .arg(count);
 }
 
 std::optional<QString> decodeUtf8(const QByteArray &bytes, QString &error)
 {
     if (bytes.size() > MAX_FILE_BYTES) {
-        error = tr("The file is larger than 64 MiB; no quiz holds that much text.");
+        error = QCoreApplication::translate(
+            "Exchange", "The file is larger than 64 MiB; no quiz holds that much text.");
         return std::nullopt;
     }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -54,9 +55,11 @@ std::optional<QString> decodeUtf8(const QByteArray &bytes, QString &error)
             ++line;
             start = end + 1;
         }
-        error = tr("The file is not UTF-8 text (line %1). Save it as UTF-8 and import it "
-                   "again.")
-                    .arg(line);
+        error =
+            QCoreApplication::translate(
+                "Exchange", "The file is not UTF-8 text (line %1). Save it as UTF-8 and import it "
+                            "again.")
+                .arg(line);
         return std::nullopt;
     }
     if (text.startsWith(QChar(0xFEFF)))
@@ -86,7 +89,8 @@ ExchangeNote note(ExchangeNote::Kind kind, const ExchangeQuestion &question, con
     ExchangeNote result;
     result.kind = kind;
     result.sourceNumber = question.sourceNumber;
-    result.title = question.title.isEmpty() ? shortTitle(question.text) : shortTitle(question.title);
+    result.title =
+        question.title.isEmpty() ? shortTitle(question.text) : shortTitle(question.title);
     result.text = text;
     return result;
 }

@@ -33,9 +33,6 @@ void normaliseLineEnds(QString &text);
                                 const QString &text);
 [[nodiscard]] ExchangeNote fileNote(ExchangeNote::Kind kind, const QString &text);
 
-// Translated texts of the exchange layer ("Exchange" context).
-[[nodiscard]] QString tr(const char *text);
-
 // "FORMAT stores no pictures: N questions lose them", and the same for
 // points and time limits.
 [[nodiscard]] QString lostPicturesText(const char *format, int count);
