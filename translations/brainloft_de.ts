@@ -5,58 +5,58 @@
     <name>AboutDialog</name>
     <message>
         <source>About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Brainloft</translation>
     </message>
     <message>
         <source>Brainloft version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft Version 1.0</translation>
     </message>
     <message>
         <source>Build quizzes and flash cards, take them, and keep a log of the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quiz und Lernkarten erstellen, durchführen und die Ergebnisse protokollieren.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later: you may use, share and change it. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später: Sie dürfen sie verwenden, weitergeben und verändern. Sie wird ohne jede Gewährleistung geliefert.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ApplyDefaultsDialog</name>
     <message>
         <source>Apply Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgaben übernehmen</translation>
     </message>
     <message>
         <source>Choose the setting(s) you wish to apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, welche Vorgaben übernommen werden sollen:</translation>
     </message>
     <message>
         <source>&amp;Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktwert</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitlimit</translation>
     </message>
     <message>
         <source>&amp;Reduce score over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert mit der Zeit &amp;verringern</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>You must choose at least one settting to apply!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen mindestens eine Vorgabe zum Übernehmen auswählen!</translation>
     </message>
 </context>
 <context>
@@ -64,12 +64,13 @@
     <message>
         <source>Usage: </source>
         <extracomment>The start of the --help text; the lines below it are indented to match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: </translation>
     </message>
     <message>
         <source>Builds and takes quizzes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt Quiz und führt sie durch.
+</translation>
     </message>
     <message>
         <source>  QUIZ.blz          take the quiz, then quit
@@ -100,629 +101,684 @@
   --version         show the version and quit
 </source>
         <extracomment>Keep the options, the FILE/QUIZ.blz words and the layout: the explanations start in column 21 (23 under an option of its own) and lines end before column 80.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  QUIZ.blz          das Quiz durchführen, dann beenden
+  --edit QUIZ.blz   das Quiz zum Bearbeiten öffnen (fragt nach dem Passwort)
+  --results QUIZ.blz [MORE.blg ...]
+                    die Ergebnisse im Protokoll des Quiz und in den weiteren
+                    genannten Protokollen zeigen; mit einer dieser Optionen
+                    stattdessen Dateien schreiben:
+    --takers-csv FILE    eine Zeile je protokolliertem Durchgang
+    --items-csv FILE     eine Zeile je Frage: Lösungsquote, Trennschärfe und
+                         wie oft jede Antwort gewählt wurde
+    --summary-csv FILE   die Zahlen der Klasse in einer Zeile
+    --report-pdf FILE    die Übersicht, die Diagramme und die Fragentabelle
+  --import FILE --output NEW.blz
+                    ein neues Quiz aus den Fragen in FILE erstellen; eine
+                    vorhandene Datei wird nie ersetzt
+    --format FORMAT      gift, aiken, moodle-xml, csv oder tsv (wird erraten,
+                         wenn nicht angegeben)
+    --flash-cards        ein Lernkarten-Quiz erstellen
+  --export FORMAT QUIZ.blz OUTPUT
+                    das Quiz als gift, aiken, moodle-xml, qti, csv oder tsv
+                    schreiben
+  --print-pdf QUIZ.blz OUT.pdf
+                    das Quiz als Aufgabenblatt schreiben
+    --answer-key         den Lösungsschlüssel hinzufügen
+    --key-only           nur den Lösungsschlüssel schreiben
+    --versions N         N Gruppen (1 bis 26, A bis Z), jede in eigener
+                         Reihenfolge
+  --uninstall       die Desktop-Einträge und Programmdateien von Brainloft
+                    entfernen
+  --help            diese Hilfe zeigen und beenden
+  --version         die Version zeigen und beenden
+</translation>
     </message>
     <message>
         <source>Options may also be written /edit and /uninstall.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen können auch als /edit und /uninstall geschrieben werden.
+</translation>
     </message>
     <message>
         <source>The commands that write files need no display and leave the desktop&apos;s files
 alone. Those that reveal a quiz&apos;s answers or results need its password: from
 the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befehle, die Dateien schreiben, brauchen keine Anzeige und lassen die
+Dateien der Arbeitsumgebung unberührt. Befehle, die Antworten oder Ergebnisse
+eines Quiz zeigen, brauchen dessen Passwort: aus der Umgebungsvariablen
+BRAINLOFT_PASSWORD oder am Terminal abgefragt.
+</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 failed, 2 bad arguments, 3 wrong password.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewert: 0 erledigt, 1 fehlgeschlagen, 2 falsche Argumente, 3 falsches
+Passwort.
+</translation>
     </message>
     <message>
         <source>an empty argument names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein leeres Argument benennt keine Datei</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt keinen Wert an</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>--results needs the quiz file</source>
-        <translation type="unfinished"></translation>
+        <translation>--results braucht die Quiz-Datei</translation>
     </message>
     <message>
         <source>--import needs the file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>--import braucht die zu lesende Datei</translation>
     </message>
     <message>
         <source>--import reads one file</source>
-        <translation type="unfinished"></translation>
+        <translation>--import liest eine Datei</translation>
     </message>
     <message>
         <source>--import needs --output NEW.blz</source>
-        <translation type="unfinished"></translation>
+        <translation>--import braucht --output NEW.blz</translation>
     </message>
     <message>
         <source>unknown import format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Importformat %1</translation>
     </message>
     <message>
         <source>--export needs a format, the quiz and the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--export braucht ein Format, das Quiz und die zu schreibende Datei</translation>
     </message>
     <message>
         <source>unknown export format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Exportformat %1</translation>
     </message>
     <message>
         <source>--print-pdf needs the quiz and the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf braucht das Quiz und die zu schreibende PDF-Datei</translation>
     </message>
     <message>
         <source>--answer-key and --key-only exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--answer-key und --key-only schließen einander aus</translation>
     </message>
     <message>
         <source>--versions takes a number from 1 to 26</source>
-        <translation type="unfinished"></translation>
+        <translation>--versions nimmt eine Zahl von 1 bis 26</translation>
     </message>
     <message>
         <source>only one of --results, --import, --export and --print-pdf at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine der Optionen --results, --import, --export und --print-pdf zugleich</translation>
     </message>
     <message>
         <source>%1 does not go with --edit or --uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht zu --edit oder --uninstall</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>No file command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Dateibefehl angegeben.</translation>
     </message>
     <message>
         <source>Password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort: </translation>
     </message>
     <message>
         <source>This command needs the quiz&apos;s password: set %1 or run it on a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Befehl braucht das Passwort des Quiz: Setzen Sie %1 oder starten Sie ihn in einem Terminal.</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Passwort!</translation>
     </message>
     <message>
         <source>Password for the new quiz: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für das neue Quiz: </translation>
     </message>
     <message>
         <source>A new quiz needs a password: set %1 or run this on a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Quiz braucht ein Passwort: Setzen Sie %1 oder starten Sie den Befehl in einem Terminal.</translation>
     </message>
     <message>
         <source>Confirm the password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort bestätigen: </translation>
     </message>
     <message>
         <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort darf nicht leer sein!</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Passwort enthält Zeichen, die eine Quiz-Datei nicht speichern kann:
+%1
+Bitte wählen Sie ein anderes Passwort.</translation>
     </message>
 </context>
 <context>
     <name>FlashCardDialog</name>
     <message>
         <source>Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarte</translation>
     </message>
     <message>
         <source>&amp;Enter your answer here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Antwort hier &amp;eingeben:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>&amp;Show me the answer!</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antwort &amp;zeigen!</translation>
     </message>
     <message>
         <source>&amp;Right</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Richtig</translation>
     </message>
     <message>
         <source>&amp;Wrong</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Falsch</translation>
     </message>
     <message>
         <source>&amp;Abort quiz</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bbrechen</translation>
     </message>
     <message>
         <source>End Preview</source>
         <extracomment>Fixed-width buttons on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>FlashCardEditorDialog</name>
     <message>
         <source>Edit Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarte bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frage</translation>
     </message>
     <message>
         <source>&amp;Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigene Schriftart verwenden</translation>
     </message>
     <message>
         <source>&amp;Change custom font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Schriftart ä&amp;ndern...</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilddatei:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>&amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Antwort</translation>
     </message>
     <message>
         <source>&amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte &amp;und Zeit</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert verringern um</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte alle</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Editing Flash Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarte %1 bearbeiten</translation>
     </message>
     <message>
         <source>Adding Flash Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarte %1 hinzufügen</translation>
     </message>
     <message>
         <source>Add Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarte hinzufügen</translation>
     </message>
     <message>
         <source>Quit without adding this flash card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden, ohne diese Lernkarte hinzuzufügen?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fragetext enthält Zeichen, die eine Quiz-Datei nicht speichern kann:
+%1
+Bitte ersetzen oder entfernen Sie sie.</translation>
     </message>
     <message>
         <source>The answer contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort enthält Zeichen, die eine Quiz-Datei nicht speichern kann:
+%1
+Bitte ersetzen oder entfernen Sie sie.</translation>
     </message>
     <message>
         <source>Flash cards must have question text or an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarten brauchen einen Fragetext oder eine Bilddatei.</translation>
     </message>
 </context>
 <context>
     <name>FormReader</name>
     <message>
         <source>Please enter a positive integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
     </message>
 </context>
 <context>
     <name>FormText</name>
     <message>
         <source>%1 is too large: a quiz file holds numbers up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß: Eine Quiz-Datei speichert Zahlen bis %2.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Brainloft Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>LogCommands</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Log file has been deleted by some other program!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Protokolldatei wurde von einem anderen Programm gelöscht!</translation>
     </message>
     <message>
         <source>Save Quiz Log As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quiz-Protokoll speichern unter:</translation>
     </message>
     <message>
         <source>Text files (*.txt)|*.txt|Log files (*.log)|*.log|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog filter: names shown, each followed by |*.ext| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)|*.txt|Protokolldateien (*.log)|*.log|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Cannot export log file to itself!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll kann nicht in sich selbst exportiert werden!</translation>
     </message>
     <message>
         <source>This will delete the log file permanently.
 Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Protokolldatei wird damit endgültig gelöscht.
+Möchten Sie das wirklich tun?</translation>
     </message>
     <message>
         <source>Could not delete %1
 File is either marked as Read-Only
 or is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelöscht werden.
+Die Datei ist schreibgeschützt
+oder wird von einem anderen Programm verwendet.</translation>
     </message>
     <message>
         <source>Could not open %1 for input.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht zum Lesen geöffnet werden.</translation>
     </message>
     <message>
         <source>Could not replace output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei %1 konnte nicht ersetzt werden.</translation>
     </message>
     <message>
         <source>Input file %1
 is either damaged or not a Brainloft Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabedatei %1
+ist beschädigt oder kein Brainloft-Protokoll.</translation>
     </message>
     <message>
         <source>Error writing to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben von %1</translation>
     </message>
 </context>
 <context>
     <name>LogCommentDialog</name>
     <message>
         <source>Log Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis protokollieren</translation>
     </message>
     <message>
         <source>Enter a comment (name, student number, etc.) to identify your log entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Kommentar ein (Name, Schülernummer usw.), an dem Ihr Protokolleintrag zu erkennen ist:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Don&apos;t log my score!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis nicht protokollieren!</translation>
     </message>
     <message>
         <source>The log cannot store these characters: %1
 Please leave them out of your comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll kann diese Zeichen nicht speichern: %1
+Bitte lassen Sie sie in Ihrem Kommentar weg.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Create a new quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Quiz &amp;erstellen</translation>
     </message>
     <message>
         <source>&amp;Load an existing quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandenes Quiz ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Take the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Quiz &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Edit the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Quiz &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>Übe&amp;r Brainloft</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beende&amp;n</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Brainloft - &lt;New Quiz&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - &lt;Neues Quiz&gt;</translation>
     </message>
     <message>
         <source>Brainloft - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - %1</translation>
     </message>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft-Dateien (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Access Denied!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert!</translation>
     </message>
 </context>
 <context>
     <name>PasswordDialog</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Select the password that will be required to edit this quiz or access any logged scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie das Passwort fest, das zum Bearbeiten dieses Quiz und zum Zugriff auf protokollierte Ergebnisse nötig ist:</translation>
     </message>
     <message>
         <source>Enter &amp;old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bisheriges Passwort:</translation>
     </message>
     <message>
         <source>Enter &amp;new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Passwort:</translation>
     </message>
     <message>
         <source>&amp;Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort bes&amp;tätigen:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>&amp;Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort &amp;eingeben:</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>Choose Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort festlegen</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Passwort!</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort darf nicht leer sein!</translation>
     </message>
     <message>
         <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Passwort enthält Zeichen, die eine Quiz-Datei nicht speichern kann:
+%1
+Bitte wählen Sie ein anderes Passwort.</translation>
     </message>
 </context>
 <context>
     <name>PrintPdfCommand</name>
     <message>
         <source>The quiz has no questions to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Quiz enthält keine Fragen zum Drucken.</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Wrote %1 (%2 pages).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben (%2 Seiten).</translation>
     </message>
 </context>
 <context>
     <name>PrintQuizDialog</name>
     <message>
         <source>Print Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Quiz drucken</translation>
     </message>
     <message>
         <source>What to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Was wird gedruckt</translation>
     </message>
     <message>
         <source>&amp;Exam paper</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufgabenblatt</translation>
     </message>
     <message>
         <source>&amp;Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösungsschlüssel</translation>
     </message>
     <message>
         <source>&amp;Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;ruppen:</translation>
     </message>
     <message>
         <source>This quiz keeps its questions and answers in their order, so all versions are alike. Switch on random order in the quiz parameters to vary them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quiz behält die Reihenfolge seiner Fragen und Antworten bei, daher sind alle Gruppen gleich. Schalten Sie in den Quiz-Einstellungen die zufällige Reihenfolge ein, um sie zu variieren.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>P&amp;review...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <source>&amp;Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Flash-card sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Lern&amp;kartenbögen</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>These pictures could not be printed; a note stands in their place:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Bilder konnten nicht gedruckt werden; an ihrer Stelle steht ein Hinweis:
+%1</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>The quiz could not be printed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Quiz konnte nicht gedruckt werden:
+%1</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat einen Fehler gemeldet.</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Drucker</translation>
     </message>
     <message>
         <source>The quiz could not be printed on %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Quiz konnte nicht auf %1 gedruckt werden:
+%2</translation>
     </message>
     <message>
         <source>-key</source>
-        <translation type="unfinished"></translation>
+        <translation>-loesung</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf|All files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)|*.pdf|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Could not write
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+konnte nicht geschrieben werden.
+%2</translation>
     </message>
 </context>
 <context>
@@ -731,260 +787,272 @@ Please choose another password.</source>
         <source>%1
 The folder does not exist.
 Check the folder name and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Der Ordner existiert nicht.
+Prüfen Sie den Ordnernamen und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>QuestionDialog</name>
     <message>
         <source>Choose answer(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort(en) wählen:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>&amp;Submit answer(s)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.
 ----------
 Fixed-width buttons on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antwort(en) &amp;abgeben</translation>
     </message>
     <message>
         <source>&amp;Quit (abort this quiz)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden (Quiz abbrechen)</translation>
     </message>
     <message>
         <source>Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1</translation>
     </message>
     <message>
         <source>End Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau beenden</translation>
     </message>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Speicherreservierung</translation>
     </message>
     <message>
         <source>You must choose at least one answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen mindestens eine Antwort wählen!</translation>
     </message>
     <message>
         <source>Your answer was incorrect.
 Click OK to see the correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Antwort war falsch.
+Klicken Sie auf OK, um die richtige Antwort zu sehen.</translation>
     </message>
     <message>
         <source>&amp;Next question</source>
         <extracomment>Fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
         <source>Time expired!</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit abgelaufen!</translation>
     </message>
     <message>
         <source>Incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch!</translation>
     </message>
     <message>
         <source>Correct answer shown above.</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort siehe oben.</translation>
     </message>
 </context>
 <context>
     <name>QuestionEditorBase</name>
     <message>
         <source>CQuestion allocation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frage konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>QEdit error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler im Fragen-Editor</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Windows Bitmaps (*.bmp)|*.bmp||</source>
         <extracomment>A file dialog filter: the name shown, then |*.bmp|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Bitmaps (*.bmp)|*.bmp||</translation>
     </message>
     <message>
         <source>The image file path contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad der Bilddatei enthält Zeichen, die eine Quiz-Datei nicht speichern kann:
+%1
+Bitte ersetzen oder entfernen Sie sie.</translation>
     </message>
     <message>
         <source>Bitmap file does not exist, either in
 the specified directory or the current working directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bitmap-Datei existiert weder im
+angegebenen Ordner noch im aktuellen Arbeitsordner.</translation>
     </message>
     <message>
         <source>%1 is not a valid Windows bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gültige Windows-Bitmap.</translation>
     </message>
 </context>
 <context>
     <name>QuestionEditorDialog</name>
     <message>
         <source>Edit Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frage</translation>
     </message>
     <message>
         <source>&amp;Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Sc&amp;hriftart verwenden</translation>
     </message>
     <message>
         <source>Change custom &amp;font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Schriftart ä&amp;ndern...</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ilddatei:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch&amp;suchen...</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten</translation>
     </message>
     <message>
         <source>&amp;A:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A:</translation>
     </message>
     <message>
         <source>Correct</source>
         <extracomment>Beside an answer: ticked when this answer is a correct one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>&amp;B:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;B:</translation>
     </message>
     <message>
         <source>&amp;C:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C:</translation>
     </message>
     <message>
         <source>&amp;D:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;D:</translation>
     </message>
     <message>
         <source>&amp;E:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E:</translation>
     </message>
     <message>
         <source>Allow &amp;multiple correct answers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mehrere richtige Antworten zulassen</translation>
     </message>
     <message>
         <source>&amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte &amp;und Zeit</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitlimit</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>&amp;Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert &amp;verringern um</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte alle</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;orschau...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Editing Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 bearbeiten</translation>
     </message>
     <message>
         <source>Adding Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage %1 hinzufügen</translation>
     </message>
     <message>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage hinzufügen</translation>
     </message>
     <message>
         <source>Quit without adding this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden, ohne diese Frage hinzuzufügen?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fragetext enthält Zeichen, die eine Quiz-Datei nicht speichern kann:
+%1
+Bitte ersetzen oder entfernen Sie sie.</translation>
     </message>
     <message>
         <source>The answer %1 contains characters that a quiz file cannot store:
 %2
 Please replace or remove them.</source>
         <extracomment>%1 is the answer&apos;s letter (A to E), %2 the characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort %1 enthält Zeichen, die eine Quiz-Datei nicht speichern kann:
+%2
+Bitte ersetzen oder entfernen Sie sie.</translation>
     </message>
     <message>
         <source>You must provide either question text,
 an image file, or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen Fragetext,
+eine Bilddatei oder beides angeben.</translation>
     </message>
     <message>
         <source>You answers have been compacted to remove gaps.
 Please verify the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Antworten wurden zusammengeschoben, um Lücken zu entfernen.
+Bitte prüfen Sie das Ergebnis.</translation>
     </message>
     <message>
         <source>You must specify at least one correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen mindestens eine richtige Antwort angeben.</translation>
     </message>
     <message>
         <source>You must provide at least two answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen mindestens zwei Antworten angeben.</translation>
     </message>
     <message>
         <source>Correct answer(s) cannot be blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antworten dürfen nicht leer sein.</translation>
     </message>
 </context>
 <context>
@@ -992,42 +1060,43 @@ Please verify the results.</source>
     <message>
         <source>Error:
 Could not find or open image file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler:
+Die Bilddatei %1 wurde nicht gefunden oder konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>QuestionsModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>Presented</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestellt</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsquote</translation>
     </message>
     <message>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennschärfe</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -1035,118 +1104,119 @@ Could not find or open image file %1</source>
     <message>
         <source>This will remove Brainloft from your system.
 Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit wird Brainloft von Ihrem System entfernt.
+Sind Sie sicher?</translation>
     </message>
     <message>
         <source>Brainloft Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft deinstallieren</translation>
     </message>
 </context>
 <context>
     <name>QuizEditorDialog</name>
     <message>
         <source>Edit Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Quiz bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Append questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen &amp;anhängen</translation>
     </message>
     <message>
         <source>&amp;Insert questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen e&amp;infügen</translation>
     </message>
     <message>
         <source>&amp;Edit the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Frage b&amp;earbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Frage &amp;löschen</translation>
     </message>
     <message>
         <source>Move question &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage nach &amp;oben</translation>
     </message>
     <message>
         <source>&amp;Move question down</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage nach &amp;unten</translation>
     </message>
     <message>
         <source>&amp;Change quiz parameters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quiz-Einstellungen ändern...</translation>
     </message>
     <message>
         <source>Pri&amp;nt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern u&amp;nter...</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>&amp;Append flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarten &amp;anhängen</translation>
     </message>
     <message>
         <source>&amp;Insert flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarten e&amp;infügen</translation>
     </message>
     <message>
         <source>&amp;Edit flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Lernkarte b&amp;earbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Lernkarte &amp;löschen</translation>
     </message>
     <message>
         <source>Move flash card &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarte nach &amp;oben</translation>
     </message>
     <message>
         <source>&amp;Move flash card down</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarte nach &amp;unten</translation>
     </message>
     <message>
         <source>&lt;NO TEXT ENTERED&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;KEIN TEXT EINGEGEBEN&gt;</translation>
     </message>
     <message>
         <source>Editing New Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Quiz bearbeiten</translation>
     </message>
     <message>
         <source>Editing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bearbeiten</translation>
     </message>
     <message>
         <source>This quiz is now full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quiz ist jetzt voll.</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete flash card %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Lernkarte %1 wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete question %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Frage %1 wirklich löschen?</translation>
     </message>
     <message>
         <source>Confirm Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen bestätigen</translation>
     </message>
 </context>
 <context>
@@ -1154,366 +1224,372 @@ Are you sure?</source>
     <message>
         <source>Could not open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>File load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden der Datei fehlgeschlagen</translation>
     </message>
     <message>
         <source>Could not create or access
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+konnte nicht angelegt oder geöffnet werden.</translation>
     </message>
     <message>
         <source>File Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Speichern</translation>
     </message>
     <message>
         <source>Could not write
 %1
 %2
 The file on disk has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+konnte nicht geschrieben werden.
+%2
+Die Datei auf dem Datenträger ist unverändert.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft-Dateien (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Save the current quiz?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Quiz speichern?</translation>
     </message>
 </context>
 <context>
     <name>QuizParametersDialog</name>
     <message>
         <source>Quiz Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Quiz-Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Quiz Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quiz-Typ</translation>
     </message>
     <message>
         <source>Multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiple Choice</translation>
     </message>
     <message>
         <source>Flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernkarten</translation>
     </message>
     <message>
         <source>&amp;Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protokoll</translation>
     </message>
     <message>
         <source>Log results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse protokollieren</translation>
     </message>
     <message>
         <source>Export log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll exportieren...</translation>
     </message>
     <message>
         <source>Delete log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll löschen...</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablauf</translation>
     </message>
     <message>
         <source>Overall time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzeitlimit</translation>
     </message>
     <message>
         <source>minutes</source>
         <extracomment>After the number field: Overall time limit [N] minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Randomize questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen zufällig anordnen</translation>
     </message>
     <message>
         <source>Randomize answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten zufällig anordnen</translation>
     </message>
     <message>
         <source>Review answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Antworten auflösen</translation>
     </message>
     <message>
         <source>Default question &amp;font</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe-&amp;Schriftart für Fragen</translation>
     </message>
     <message>
         <source>Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Schriftart verwenden</translation>
     </message>
     <message>
         <source>Change custom font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Schriftart ändern...</translation>
     </message>
     <message>
         <source>Apply to all existing questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf alle vorhandenen Fragen anwenden</translation>
     </message>
     <message>
         <source>Default &amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgaben für Punkte und &amp;Zeit</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert verringern um</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte alle</translation>
     </message>
     <message>
         <source>Apply to all existing questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf alle vorhandenen Fragen anwenden...</translation>
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Time Limit cannot be less than one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitlimit darf nicht unter einer Minute liegen.</translation>
     </message>
     <message>
         <source>Time limit cannot exceed 300 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitlimit darf 300 Minuten nicht überschreiten.</translation>
     </message>
     <message>
         <source>Default time limit cannot be less than one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Vorgabe-Zeitlimit darf nicht unter einer Sekunde liegen.</translation>
     </message>
     <message>
         <source>Default time limit cannot exceed 300 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Vorgabe-Zeitlimit darf 300 Sekunden nicht überschreiten.</translation>
     </message>
     <message>
         <source>Default score must be at least 1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorgabe-Punktwert muss mindestens 1 Punkt betragen.</translation>
     </message>
     <message>
         <source>Default score cannot exceed 50 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorgabe-Punktwert darf 50 Punkte nicht überschreiten.</translation>
     </message>
     <message>
         <source>&amp;View results...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergebnisse anzeigen...</translation>
     </message>
 </context>
 <context>
     <name>QuizPrint</name>
     <message>
         <source>1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte</translation>
     </message>
     <message>
         <source>Time limit: 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit: 1 Sekunde</translation>
     </message>
     <message>
         <source>Time limit: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit: %1 Sekunden</translation>
     </message>
     <message>
         <source>Picture not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Picture cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nicht lesbar: %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <source> — Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation> – Gruppe %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>1 question</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Frage</translation>
     </message>
     <message>
         <source>%1 questions</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fragen</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe: %1</translation>
     </message>
     <message>
         <source>Time allowed: 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitungszeit: 1 Minute</translation>
     </message>
     <message>
         <source>Time allowed: %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitungszeit: %1 Minuten</translation>
     </message>
     <message>
         <source>Several answers may be correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Antworten können richtig sein</translation>
     </message>
     <message>
         <source>card backs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenrückseiten</translation>
     </message>
     <message>
         <source>card fronts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenvorderseiten</translation>
     </message>
     <message>
         <source>Answer key — Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsschlüssel – Gruppe %1</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsschlüssel</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>[picture: %1]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Bild: %1]</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>There is nothing to print: choose the exam paper, the answer key, or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu drucken: Wählen Sie das Aufgabenblatt, den Lösungsschlüssel oder beides.</translation>
     </message>
     <message>
         <source>The printer or file could not be opened for printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker oder die Datei konnte nicht zum Drucken geöffnet werden.</translation>
     </message>
     <message>
         <source>The printer stopped before the last page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat vor der letzten Seite angehalten.</translation>
     </message>
     <message>
         <source>%1 belongs to the quiz itself; please choose another file for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört zum Quiz selbst; bitte wählen Sie eine andere Datei für das PDF.</translation>
     </message>
     <message>
         <source>New Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Quiz</translation>
     </message>
 </context>
 <context>
     <name>QuizRunner</name>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Speicherreservierung</translation>
     </message>
     <message>
         <source>SetTimer() API call failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufruf von SetTimer() ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>This quiz has changed since the attempt was interrupted. It starts again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quiz wurde geändert, seit der Durchgang unterbrochen wurde. Es beginnt wieder von vorn.</translation>
     </message>
     <message>
         <source>An attempt at this quiz was interrupted at question %1 of %2.
 Do you want to resume it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Durchgang dieses Quiz wurde bei Frage %1 von %2 unterbrochen.
+Möchten Sie ihn fortsetzen?</translation>
     </message>
     <message>
         <source>You answered no questions at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine einzige Frage beantwortet.</translation>
     </message>
     <message>
         <source>Time Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit abgelaufen</translation>
     </message>
     <message>
         <source>Time Expired!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit abgelaufen!</translation>
     </message>
 </context>
 <context>
     <name>QuizScreenDialog</name>
     <message>
         <source>Are you sure you want to abort this quiz?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Quiz wirklich abbrechen?</translation>
     </message>
 </context>
 <context>
@@ -1521,346 +1597,347 @@ Do you want to resume it?</source>
     <message>
         <source>Time left for this quiz: %1:%2:%3</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit für dieses Quiz: %1:%2:%3</translation>
     </message>
     <message>
         <source>Time left for this quiz: %1:%2</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit für dieses Quiz: %1:%2</translation>
     </message>
     <message>
         <source>This question is worth 1 point.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frage ist 1 Punkt wert.</translation>
     </message>
     <message>
         <source>This question is worth %1 points.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Frage ist %1 Punkte wert.</translation>
     </message>
     <message>
         <source>Score so far: none.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bisher erreicht: keine Punkte.</translation>
     </message>
     <message>
         <source>Score so far: %1 of %2 points (%3%)</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bisher: %1 von %2 Punkten (%3 %)</translation>
     </message>
     <message>
         <source>Time left for this question: %1 seconds</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Restzeit für diese Frage: %1 Sekunden</translation>
     </message>
     <message>
         <source>Time limit for this quiz has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitlimit für dieses Quiz ist abgelaufen.</translation>
     </message>
     <message>
         <source>Time limit for this question has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitlimit für diese Frage ist abgelaufen.</translation>
     </message>
     <message>
         <source>For the %1 question(s) you answered, you scored %2 of %3 points (%4%).
 For the entire quiz, you scored %5 of %6 points (%7%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die %1 beantwortete(n) Frage(n) haben Sie %2 von %3 Punkten erreicht (%4 %).
+Für das gesamte Quiz haben Sie %5 von %6 Punkten erreicht (%7 %).</translation>
     </message>
     <message>
         <source>Final score: %1 of %2 points (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Endergebnis: %1 von %2 Punkten (%3 %)</translation>
     </message>
 </context>
 <context>
     <name>Registration</name>
     <message>
         <source>Do you wish to associate the .BLZ extension with Brainloft?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Endung .BLZ mit Brainloft verknüpfen?</translation>
     </message>
 </context>
 <context>
     <name>ReportPrinter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolle: %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmende nach Prozent (Klassen zu je zehn Punkten)</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsquote nach Frage (%)</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>Shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestellt</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsquote</translation>
     </message>
     <message>
         <source>Discr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennsch.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung</translation>
     </message>
     <message>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>&amp;Add log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll hin&amp;zufügen...</translation>
     </message>
     <message>
         <source>Save &amp;merged log as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammengeführtes Protokoll speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Save report as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersi&amp;cht</translation>
     </message>
     <message>
         <source>Sea&amp;rch comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar&amp;e durchsuchen:</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählt</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreicht</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktwert</translation>
     </message>
     <message>
         <source>&amp;Takers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teilnehmende</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Chosen by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählt von</translation>
     </message>
     <message>
         <source>&amp;Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fragen</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen...</translation>
     </message>
     <message>
         <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge stammen aus einer anderen Fassung des Quiz (andere Fragenzahl) und werden in den Zahlen nicht berücksichtigt.</translation>
     </message>
     <message>
         <source>No log read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Protokoll gelesen.</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolle: %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmende nach Prozent (Klassen zu je zehn Punkten)</translation>
     </message>
     <message>
         <source>Takers</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmende</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsquote nach Frage (%)</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsquote</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gestellt</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Choose a question to see how its answers were chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Frage, um zu sehen, wie ihre Antworten gewählt wurden.</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source> (key)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Lösung)</translation>
     </message>
     <message>
         <source>no answer submitted</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort abgegeben</translation>
     </message>
     <message>
         <source>Add log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll hinzufügen</translation>
     </message>
     <message>
         <source>Results logs (*.blg)|*.blg|All files (*)|*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisprotokolle (*.blg)|*.blg|Alle Dateien (*)|*||</translation>
     </message>
     <message>
         <source>Save merged log as</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammengeführtes Protokoll speichern unter</translation>
     </message>
     <message>
         <source>Results logs (*.blg)|*.blg||</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisprotokolle (*.blg)|*.blg||</translation>
     </message>
     <message>
         <source>Wrote %1 entries to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge nach %2 geschrieben.</translation>
     </message>
     <message>
         <source>%1 incomplete entries were left out: a log holds whole entries only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unvollständige Einträge wurden weggelassen: Ein Protokoll enthält nur ganze Einträge.</translation>
     </message>
     <message>
         <source>Export CSV: the takers&apos; file; the items and summary go beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren: die Datei der Teilnehmenden; die Fragen und die Übersicht kommen daneben</translation>
     </message>
     <message>
         <source>CSV files (*.csv)|*.csv||</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)|*.csv||</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Wrote %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben.</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf||</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)|*.pdf||</translation>
     </message>
 </context>
 <context>
     <name>TakersModel</name>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Presented</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestellt</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreicht</translation>
     </message>
     <message>
         <source>Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglich</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>All questions %</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Fragen %</translation>
     </message>
 </context>
 <context>
@@ -1868,18 +1945,19 @@ For the entire quiz, you scored %5 of %6 points (%7%).</source>
     <message>
         <source>Brainloft&apos;s data has been removed from the Registry.
 Component files will be removed the next time you start the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten von Brainloft wurden aus der Registrierung entfernt.
+Die Programmdateien werden beim nächsten Systemstart entfernt.</translation>
     </message>
     <message>
         <source>Brainloft Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft deinstallieren</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie „%1 --help“.</translation>
     </message>
 </context>
 </TS>
