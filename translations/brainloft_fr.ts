@@ -5,58 +5,58 @@
     <name>AboutDialog</name>
     <message>
         <source>About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Brainloft</translation>
     </message>
     <message>
         <source>Brainloft version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft version 1.0</translation>
     </message>
     <message>
         <source>Build quizzes and flash cards, take them, and keep a log of the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez des quiz et des cartes de révision, passez-les et gardez un journal des résultats.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later: you may use, share and change it. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure : vous pouvez l'utiliser, le partager et le modifier. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ApplyDefaultsDialog</name>
     <message>
         <source>Apply Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les paramètres par défaut</translation>
     </message>
     <message>
         <source>Choose the setting(s) you wish to apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le ou les paramètres à appliquer :</translation>
     </message>
     <message>
         <source>&amp;Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Score</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limite de temps</translation>
     </message>
     <message>
         <source>&amp;Reduce score over time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réduire le score avec le temps</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>You must choose at least one settting to apply!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir au moins un paramètre à appliquer !</translation>
     </message>
 </context>
 <context>
@@ -64,23 +64,24 @@
     <message>
         <source>Usage: </source>
         <extracomment>The start of the --help text; the lines below it are indented to match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : </translation>
     </message>
     <message>
         <source>Builds and takes quizzes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Crée des quiz et les fait passer.
+</translation>
     </message>
     <message>
         <source>  QUIZ.blz          take the quiz, then quit
   --edit QUIZ.blz   open the quiz for editing (asks for its password)
   --results QUIZ.blz [MORE.blg ...]
-                    show the results in the quiz&apos;s log and in the other logs
+                    show the results in the quiz's log and in the other logs
                     named; with any of these options, write files instead:
     --takers-csv FILE    one row per logged attempt
     --items-csv FILE     one row per question: facility, discrimination and
                          how often each answer was chosen
-    --summary-csv FILE   the class&apos;s figures in one row
+    --summary-csv FILE   the class's figures in one row
     --report-pdf FILE    the summary, the charts and the question table
   --import FILE --output NEW.blz
                     make a new quiz from the questions in FILE; an existing
@@ -95,634 +96,685 @@
     --answer-key         add the answer key
     --key-only           write only the answer key
     --versions N         N versions (1 to 26, A to Z), each in its own order
-  --uninstall       remove Brainloft&apos;s desktop entries and program files
+  --uninstall       remove Brainloft's desktop entries and program files
   --help            show this help and quit
   --version         show the version and quit
 </source>
         <extracomment>Keep the options, the FILE/QUIZ.blz words and the layout: the explanations start in column 21 (23 under an option of its own) and lines end before column 80.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  QUIZ.blz          passer le quiz, puis quitter
+  --edit QUIZ.blz   ouvrir le quiz pour le modifier (demande son mot de passe)
+  --results QUIZ.blz [MORE.blg ...]
+                    afficher les résultats du journal du quiz et des autres
+                    journaux nommés ; avec l'une de ces options, écrire des
+                    fichiers à la place :
+    --takers-csv FILE    une ligne par tentative enregistrée
+    --items-csv FILE     une ligne par question : facilité, discrimination et
+                         fréquence de choix de chaque réponse
+    --summary-csv FILE   les chiffres de la classe sur une ligne
+    --report-pdf FILE    la synthèse, les graphiques et le tableau des questions
+  --import FILE --output NEW.blz
+                    créer un nouveau quiz à partir des questions de FILE ; un
+                    fichier existant n'est jamais remplacé
+    --format FORMAT      gift, aiken, moodle-xml, csv ou tsv (deviné s'il
+                         n'est pas donné)
+    --flash-cards        créer un quiz de cartes de révision
+  --export FORMAT QUIZ.blz OUTPUT
+                    écrire le quiz en gift, aiken, moodle-xml, qti, csv ou tsv
+  --print-pdf QUIZ.blz OUT.pdf
+                    écrire le quiz comme sujet d'examen
+    --answer-key         ajouter le corrigé
+    --key-only           écrire seulement le corrigé
+    --versions N         N versions (1 à 26, A à Z), chacune dans son ordre
+  --uninstall       supprimer les entrées de bureau et les fichiers de Brainloft
+  --help            afficher cette aide et quitter
+  --version         afficher la version et quitter
+</translation>
     </message>
     <message>
         <source>Options may also be written /edit and /uninstall.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les options peuvent aussi s'écrire /edit et /uninstall.
+</translation>
     </message>
     <message>
-        <source>The commands that write files need no display and leave the desktop&apos;s files
-alone. Those that reveal a quiz&apos;s answers or results need its password: from
+        <source>The commands that write files need no display and leave the desktop's files
+alone. Those that reveal a quiz's answers or results need its password: from
 the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les commandes qui écrivent des fichiers n'ont pas besoin d'écran et ne touchent
+pas aux fichiers du bureau. Celles qui révèlent les réponses ou les résultats
+d'un quiz demandent son mot de passe : pris dans la variable d'environnement
+BRAINLOFT_PASSWORD, ou demandé dans le terminal.
+</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 failed, 2 bad arguments, 3 wrong password.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie : 0 terminé, 1 échec, 2 arguments incorrects, 3 mot de passe incorrect.
+</translation>
     </message>
     <message>
         <source>an empty argument names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>un argument vide ne désigne aucun fichier</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne prend pas de valeur</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une valeur</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est donné deux fois</translation>
     </message>
     <message>
         <source>--results needs the quiz file</source>
-        <translation type="unfinished"></translation>
+        <translation>--results demande le fichier du quiz</translation>
     </message>
     <message>
         <source>--import needs the file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>--import demande le fichier à lire</translation>
     </message>
     <message>
         <source>--import reads one file</source>
-        <translation type="unfinished"></translation>
+        <translation>--import lit un seul fichier</translation>
     </message>
     <message>
         <source>--import needs --output NEW.blz</source>
-        <translation type="unfinished"></translation>
+        <translation>--import demande --output NEW.blz</translation>
     </message>
     <message>
         <source>unknown import format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>format d'importation inconnu %1</translation>
     </message>
     <message>
         <source>--export needs a format, the quiz and the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--export demande un format, le quiz et le fichier à écrire</translation>
     </message>
     <message>
         <source>unknown export format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>format d'exportation inconnu %1</translation>
     </message>
     <message>
         <source>--print-pdf needs the quiz and the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf demande le quiz et le fichier PDF à écrire</translation>
     </message>
     <message>
         <source>--answer-key and --key-only exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--answer-key et --key-only s'excluent mutuellement</translation>
     </message>
     <message>
         <source>--versions takes a number from 1 to 26</source>
-        <translation type="unfinished"></translation>
+        <translation>--versions prend un nombre de 1 à 26</translation>
     </message>
     <message>
         <source>only one of --results, --import, --export and --print-pdf at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule option parmi --results, --import, --export et --print-pdf à la fois</translation>
     </message>
     <message>
         <source>%1 does not go with --edit or --uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne va pas avec --edit ni --uninstall</translation>
     </message>
 </context>
 <context>
     <name>FileCommands</name>
     <message>
         <source>No file command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande de fichier n'a été donnée.</translation>
     </message>
     <message>
         <source>Password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe : </translation>
     </message>
     <message>
-        <source>This command needs the quiz&apos;s password: set %1 or run it on a terminal.</source>
-        <translation type="unfinished"></translation>
+        <source>This command needs the quiz's password: set %1 or run it on a terminal.</source>
+        <translation>Cette commande demande le mot de passe du quiz : définissez %1 ou lancez-la dans un terminal.</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect !</translation>
     </message>
     <message>
         <source>Password for the new quiz: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe du nouveau quiz : </translation>
     </message>
     <message>
         <source>A new quiz needs a password: set %1 or run this on a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau quiz demande un mot de passe : définissez %1 ou lancez ceci dans un terminal.</translation>
     </message>
     <message>
         <source>Confirm the password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmez le mot de passe : </translation>
     </message>
     <message>
-        <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <source>Passwords don't match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe ne peut pas être vide !</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau mot de passe contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+%1
+Veuillez choisir un autre mot de passe.</translation>
     </message>
 </context>
 <context>
     <name>FlashCardDialog</name>
     <message>
         <source>Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de révision</translation>
     </message>
     <message>
         <source>&amp;Enter your answer here:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisissez votre réponse ici :</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>&amp;Show me the answer!</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montrer la réponse !</translation>
     </message>
     <message>
         <source>&amp;Right</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correct</translation>
     </message>
     <message>
         <source>&amp;Wrong</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incorrect</translation>
     </message>
     <message>
         <source>&amp;Abort quiz</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <source>End Preview</source>
         <extracomment>Fixed-width buttons on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fin aperçu</translation>
     </message>
 </context>
 <context>
     <name>FlashCardEditorDialog</name>
     <message>
         <source>Edit Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la carte</translation>
     </message>
     <message>
         <source>&amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Question</translation>
     </message>
     <message>
         <source>&amp;Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police personnalisée</translation>
     </message>
     <message>
         <source>&amp;Change custom font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer la police...</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier &amp;image :</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>&amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré&amp;ponse</translation>
     </message>
     <message>
         <source>&amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Score et &amp;temps</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>points</translation>
     </message>
     <message>
         <source>Time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de temps</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réduire le score de</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>points toutes les</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Editing Flash Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification de la carte %1</translation>
     </message>
     <message>
         <source>Adding Flash Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout de la carte %1</translation>
     </message>
     <message>
         <source>Add Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une carte</translation>
     </message>
     <message>
         <source>Quit without adding this flash card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter sans ajouter cette carte ?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de la question contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+%1
+Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>The answer contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+%1
+Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>Flash cards must have question text or an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une carte de révision doit avoir un texte de question ou un fichier image.</translation>
     </message>
 </context>
 <context>
     <name>FormReader</name>
     <message>
         <source>Please enter a positive integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un entier positif.</translation>
     </message>
 </context>
 <context>
     <name>FormText</name>
     <message>
         <source>%1 is too large: a quiz file holds numbers up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop grand : un fichier de quiz contient des nombres jusqu'à %2.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Brainloft Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Brainloft</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>LogCommands</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Log file has been deleted by some other program!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal a été supprimé par un autre programme !</translation>
     </message>
     <message>
         <source>Save Quiz Log As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal du quiz sous :</translation>
     </message>
     <message>
         <source>Text files (*.txt)|*.txt|Log files (*.log)|*.log|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog filter: names shown, each followed by |*.ext| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)|*.txt|Fichiers journaux (*.log)|*.log|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Cannot export log file to itself!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'exporter le journal vers lui-même !</translation>
     </message>
     <message>
         <source>This will delete the log file permanently.
 Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal sera supprimé définitivement.
+Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>Could not delete %1
 File is either marked as Read-Only
 or is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1
+Le fichier est en lecture seule
+ou utilisé par un autre programme</translation>
     </message>
     <message>
         <source>Could not open %1 for input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir %1 en lecture.</translation>
     </message>
     <message>
         <source>Could not replace output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remplacer le fichier de sortie %1</translation>
     </message>
     <message>
         <source>Input file %1
 is either damaged or not a Brainloft Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d'entrée %1
+est endommagé ou n'est pas un journal Brainloft</translation>
     </message>
     <message>
         <source>Error writing to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'écriture dans %1</translation>
     </message>
 </context>
 <context>
     <name>LogCommentDialog</name>
     <message>
         <source>Log Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le score</translation>
     </message>
     <message>
         <source>Enter a comment (name, student number, etc.) to identify your log entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un commentaire (nom, numéro d'élève, etc.) pour identifier votre entrée dans le journal :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Don&apos;t log my score!</source>
-        <translation type="unfinished"></translation>
+        <source>Don't log my score!</source>
+        <translation>Ne pas enregistrer mon score !</translation>
     </message>
     <message>
         <source>The log cannot store these characters: %1
 Please leave them out of your comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne peut pas enregistrer ces caractères : %1
+Veuillez les retirer de votre commentaire.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Create a new quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un nouveau quiz</translation>
     </message>
     <message>
         <source>&amp;Load an existing quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un quiz existant</translation>
     </message>
     <message>
         <source>&amp;Take the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passer le quiz actuel</translation>
     </message>
     <message>
         <source>&amp;Edit the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le quiz actuel</translation>
     </message>
     <message>
         <source>&amp;About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de &amp;Brainloft</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Brainloft - &lt;New Quiz&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - &lt;Nouveau quiz&gt;</translation>
     </message>
     <message>
         <source>Brainloft - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - %1</translation>
     </message>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Brainloft (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Access Denied!</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé !</translation>
     </message>
 </context>
 <context>
     <name>PasswordDialog</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Select the password that will be required to edit this quiz or access any logged scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le mot de passe qui sera demandé pour modifier ce quiz ou consulter les scores enregistrés :</translation>
     </message>
     <message>
         <source>Enter &amp;old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancien mot de passe :</translation>
     </message>
     <message>
         <source>Enter &amp;new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer le mot de passe :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>&amp;Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le mot de passe</translation>
     </message>
     <message>
         <source>Choose Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le mot de passe</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le mot de passe</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect !</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe ne peut pas être vide !</translation>
     </message>
     <message>
-        <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <source>Passwords don't match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau mot de passe contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+%1
+Veuillez choisir un autre mot de passe.</translation>
     </message>
 </context>
 <context>
     <name>PrintPdfCommand</name>
     <message>
         <source>The quiz has no questions to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quiz n'a aucune question à imprimer.</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>remarque : %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>Wrote %1 (%2 pages).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 écrit (%2 pages).</translation>
     </message>
 </context>
 <context>
     <name>PrintQuizDialog</name>
     <message>
         <source>Print Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le quiz</translation>
     </message>
     <message>
         <source>What to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Que imprimer</translation>
     </message>
     <message>
         <source>&amp;Exam paper</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sujet d'examen</translation>
     </message>
     <message>
         <source>&amp;Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corrigé</translation>
     </message>
     <message>
         <source>&amp;Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versions :</translation>
     </message>
     <message>
         <source>This quiz keeps its questions and answers in their order, so all versions are alike. Switch on random order in the quiz parameters to vary them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce quiz garde ses questions et ses réponses dans leur ordre, toutes les versions sont donc identiques. Activez l'ordre aléatoire dans les paramètres du quiz pour les varier.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>P&amp;review...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu...</translation>
     </message>
     <message>
         <source>&amp;Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer en PDF...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;Flash-card sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feuilles de cartes</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>These pictures could not be printed; a note stands in their place:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces images n'ont pas pu être imprimées ; une remarque les remplace :
+%1</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>The quiz could not be printed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quiz n'a pas pu être imprimé :
+%1</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'imprimante a signalé une erreur.</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>l'imprimante</translation>
     </message>
     <message>
         <source>The quiz could not be printed on %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le quiz n'a pas pu être imprimé sur %1 :
+%2</translation>
     </message>
     <message>
         <source>-key</source>
-        <translation type="unfinished"></translation>
+        <translation>-corrige</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf|All files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)|*.pdf|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Could not write
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -731,260 +783,272 @@ Please choose another password.</source>
         <source>%1
 The folder does not exist.
 Check the folder name and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Le dossier n'existe pas.
+Vérifiez le nom du dossier et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>QuestionDialog</name>
     <message>
         <source>Choose answer(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la ou les réponses :</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>&amp;Submit answer(s)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.
 ----------
 Fixed-width buttons on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider la ou les réponses</translation>
     </message>
     <message>
         <source>&amp;Quit (abort this quiz)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter (abandonner ce quiz)</translation>
     </message>
     <message>
         <source>Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Question %1</translation>
     </message>
     <message>
         <source>End Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin aperçu</translation>
     </message>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'allocation mémoire</translation>
     </message>
     <message>
         <source>You must choose at least one answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir au moins une réponse !</translation>
     </message>
     <message>
         <source>Your answer was incorrect.
 Click OK to see the correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre réponse est incorrecte.
+Cliquez sur OK pour voir la réponse correcte.</translation>
     </message>
     <message>
         <source>&amp;Next question</source>
         <extracomment>Fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Question &amp;suivante</translation>
     </message>
     <message>
         <source>Time expired!</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé !</translation>
     </message>
     <message>
         <source>Incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrect !</translation>
     </message>
     <message>
         <source>Correct answer shown above.</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réponse correcte affichée ci-dessus.</translation>
     </message>
 </context>
 <context>
     <name>QuestionEditorBase</name>
     <message>
         <source>CQuestion allocation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'allocation de CQuestion</translation>
     </message>
     <message>
         <source>QEdit error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur QEdit</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Windows Bitmaps (*.bmp)|*.bmp||</source>
         <extracomment>A file dialog filter: the name shown, then |*.bmp|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Images bitmap Windows (*.bmp)|*.bmp||</translation>
     </message>
     <message>
         <source>The image file path contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin du fichier image contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+%1
+Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>Bitmap file does not exist, either in
 the specified directory or the current working directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier bitmap n'existe ni dans
+le dossier indiqué ni dans le dossier de travail actuel.</translation>
     </message>
     <message>
         <source>%1 is not a valid Windows bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas une image bitmap Windows valide.</translation>
     </message>
 </context>
 <context>
     <name>QuestionEditorDialog</name>
     <message>
         <source>Edit Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la question</translation>
     </message>
     <message>
         <source>&amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Question</translation>
     </message>
     <message>
         <source>&amp;Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police personnalisée</translation>
     </message>
     <message>
         <source>Change custom &amp;font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la &amp;police...</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier &amp;image :</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses</translation>
     </message>
     <message>
         <source>&amp;A:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A :</translation>
     </message>
     <message>
         <source>Correct</source>
         <extracomment>Beside an answer: ticked when this answer is a correct one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Correcte</translation>
     </message>
     <message>
         <source>&amp;B:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;B :</translation>
     </message>
     <message>
         <source>&amp;C:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C :</translation>
     </message>
     <message>
         <source>&amp;D:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;D :</translation>
     </message>
     <message>
         <source>&amp;E:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E :</translation>
     </message>
     <message>
         <source>Allow &amp;multiple correct answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser plusieurs réponses &amp;correctes</translation>
     </message>
     <message>
         <source>&amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Score et &amp;temps</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>points</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limite de temps</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>&amp;Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réduire le score de</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>points toutes les</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Editing Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification de la question %1</translation>
     </message>
     <message>
         <source>Adding Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout de la question %1</translation>
     </message>
     <message>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une question</translation>
     </message>
     <message>
         <source>Quit without adding this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter sans ajouter cette question ?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de la question contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+%1
+Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>The answer %1 contains characters that a quiz file cannot store:
 %2
 Please replace or remove them.</source>
-        <extracomment>%1 is the answer&apos;s letter (A to E), %2 the characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the answer's letter (A to E), %2 the characters.</extracomment>
+        <translation>La réponse %1 contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+%2
+Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>You must provide either question text,
 an image file, or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez fournir un texte de question,
+un fichier image, ou les deux.</translation>
     </message>
     <message>
         <source>You answers have been compacted to remove gaps.
 Please verify the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réponses ont été regroupées pour supprimer les vides.
+Veuillez vérifier le résultat.</translation>
     </message>
     <message>
         <source>You must specify at least one correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer au moins une réponse correcte.</translation>
     </message>
     <message>
         <source>You must provide at least two answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez fournir au moins deux réponses.</translation>
     </message>
     <message>
         <source>Correct answer(s) cannot be blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une réponse correcte ne peut pas être vide.</translation>
     </message>
 </context>
 <context>
@@ -992,42 +1056,43 @@ Please verify the results.</source>
     <message>
         <source>Error:
 Could not find or open image file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur :
+Impossible de trouver ou d'ouvrir le fichier image %1</translation>
     </message>
 </context>
 <context>
     <name>QuestionsModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Presented</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentée</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilité</translation>
     </message>
     <message>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>Discrimination</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
 </context>
 <context>
@@ -1035,118 +1100,119 @@ Could not find or open image file %1</source>
     <message>
         <source>This will remove Brainloft from your system.
 Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft va être supprimé de votre système.
+Êtes-vous sûr ?</translation>
     </message>
     <message>
         <source>Brainloft Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstallation de Brainloft</translation>
     </message>
 </context>
 <context>
     <name>QuizEditorDialog</name>
     <message>
         <source>Edit Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le quiz</translation>
     </message>
     <message>
         <source>&amp;Append questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des questions</translation>
     </message>
     <message>
         <source>&amp;Insert questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer des questions</translation>
     </message>
     <message>
         <source>&amp;Edit the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier la question choisie</translation>
     </message>
     <message>
         <source>&amp;Delete the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la question choisie</translation>
     </message>
     <message>
         <source>Move question &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter la q&amp;uestion</translation>
     </message>
     <message>
         <source>&amp;Move question down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre la question</translation>
     </message>
     <message>
         <source>&amp;Change quiz parameters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer les paramètres du quiz...</translation>
     </message>
     <message>
         <source>Pri&amp;nt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;rimer...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;nregistrer...</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>&amp;Append flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des cartes</translation>
     </message>
     <message>
         <source>&amp;Insert flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer des cartes</translation>
     </message>
     <message>
         <source>&amp;Edit flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier la carte</translation>
     </message>
     <message>
         <source>&amp;Delete flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la carte</translation>
     </message>
     <message>
         <source>Move flash card &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter la car&amp;te</translation>
     </message>
     <message>
         <source>&amp;Move flash card down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre la carte</translation>
     </message>
     <message>
         <source>&lt;NO TEXT ENTERED&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;AUCUN TEXTE SAISI&gt;</translation>
     </message>
     <message>
         <source>Editing New Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification du nouveau quiz</translation>
     </message>
     <message>
         <source>Editing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification de %1</translation>
     </message>
     <message>
         <source>This quiz is now full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce quiz est maintenant plein.</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete flash card %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la carte %1 ?</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete question %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la question %1 ?</translation>
     </message>
     <message>
         <source>Confirm Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la suppression</translation>
     </message>
 </context>
 <context>
@@ -1154,366 +1220,372 @@ Are you sure?</source>
     <message>
         <source>Could not open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir
+%1</translation>
     </message>
     <message>
         <source>File load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'ouverture du fichier</translation>
     </message>
     <message>
         <source>Could not create or access
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer ou d'accéder à
+%1</translation>
     </message>
     <message>
         <source>File Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'enregistrement</translation>
     </message>
     <message>
         <source>Could not write
 %1
 %2
 The file on disk has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire
+%1
+%2
+Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Brainloft (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Save the current quiz?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le quiz actuel ?</translation>
     </message>
 </context>
 <context>
     <name>QuizParametersDialog</name>
     <message>
         <source>Quiz Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du quiz</translation>
     </message>
     <message>
         <source>&amp;Quiz Type</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype de quiz</translation>
     </message>
     <message>
         <source>Multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix multiples</translation>
     </message>
     <message>
         <source>Flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes de révision</translation>
     </message>
     <message>
         <source>&amp;Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Journal</translation>
     </message>
     <message>
         <source>Log results</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les résultats</translation>
     </message>
     <message>
         <source>Export log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le journal...</translation>
     </message>
     <message>
         <source>Delete log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le journal...</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Présentation</translation>
     </message>
     <message>
         <source>Overall time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de temps totale</translation>
     </message>
     <message>
         <source>minutes</source>
         <extracomment>After the number field: Overall time limit [N] minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>Randomize questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger les questions</translation>
     </message>
     <message>
         <source>Randomize answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger les réponses</translation>
     </message>
     <message>
         <source>Review answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Revoir les réponses</translation>
     </message>
     <message>
         <source>Default question &amp;font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police par défaut des questions</translation>
     </message>
     <message>
         <source>Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police personnalisée</translation>
     </message>
     <message>
         <source>Change custom font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la police...</translation>
     </message>
     <message>
         <source>Apply to all existing questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer à toutes les questions existantes</translation>
     </message>
     <message>
         <source>Default &amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Score et temps par défaut</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>points</translation>
     </message>
     <message>
         <source>Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de temps</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réduire le score de</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>points toutes les</translation>
     </message>
     <message>
         <source>Apply to all existing questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer à toutes les questions existantes...</translation>
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le mot de passe...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Time Limit cannot be less than one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite de temps ne peut pas être inférieure à une minute</translation>
     </message>
     <message>
         <source>Time limit cannot exceed 300 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite de temps ne peut pas dépasser 300 minutes.</translation>
     </message>
     <message>
         <source>Default time limit cannot be less than one second</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite de temps par défaut ne peut pas être inférieure à une seconde</translation>
     </message>
     <message>
         <source>Default time limit cannot exceed 300 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite de temps par défaut ne peut pas dépasser 300 secondes.</translation>
     </message>
     <message>
         <source>Default score must be at least 1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le score par défaut doit être d'au moins 1 point.</translation>
     </message>
     <message>
         <source>Default score cannot exceed 50 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le score par défaut ne peut pas dépasser 50 points.</translation>
     </message>
     <message>
         <source>&amp;View results...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voir les résultats...</translation>
     </message>
 </context>
 <context>
     <name>QuizPrint</name>
     <message>
         <source>1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points</translation>
     </message>
     <message>
         <source>Time limit: 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de temps : 1 seconde</translation>
     </message>
     <message>
         <source>Time limit: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de temps : %1 secondes</translation>
     </message>
     <message>
         <source>Picture not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image introuvable : %1</translation>
     </message>
     <message>
         <source>Picture cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image illisible : %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source> — Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation> — Version %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>1 question</source>
-        <translation type="unfinished"></translation>
+        <translation>1 question</translation>
     </message>
     <message>
         <source>%1 questions</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 questions</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>Time allowed: 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée : 1 minute</translation>
     </message>
     <message>
         <source>Time allowed: %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée : %1 minutes</translation>
     </message>
     <message>
         <source>Several answers may be correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs réponses peuvent être correctes</translation>
     </message>
     <message>
         <source>card backs</source>
-        <translation type="unfinished"></translation>
+        <translation>versos des cartes</translation>
     </message>
     <message>
         <source>card fronts</source>
-        <translation type="unfinished"></translation>
+        <translation>rectos des cartes</translation>
     </message>
     <message>
         <source>Answer key — Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé — Version %1</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>[picture: %1]</source>
-        <translation type="unfinished"></translation>
+        <translation>[image : %1]</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>There is nothing to print: choose the exam paper, the answer key, or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a rien à imprimer : choisissez le sujet d'examen, le corrigé, ou les deux.</translation>
     </message>
     <message>
         <source>The printer or file could not be opened for printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'imprimante ou le fichier n'a pas pu être ouvert pour l'impression.</translation>
     </message>
     <message>
         <source>The printer stopped before the last page.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'imprimante s'est arrêtée avant la dernière page.</translation>
     </message>
     <message>
         <source>%1 belongs to the quiz itself; please choose another file for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait partie du quiz lui-même ; veuillez choisir un autre fichier pour le PDF.</translation>
     </message>
     <message>
         <source>New Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau quiz</translation>
     </message>
 </context>
 <context>
     <name>QuizRunner</name>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'allocation mémoire</translation>
     </message>
     <message>
         <source>SetTimer() API call failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'appel SetTimer().</translation>
     </message>
     <message>
         <source>This quiz has changed since the attempt was interrupted. It starts again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce quiz a changé depuis l'interruption de la tentative. Il reprend depuis le début.</translation>
     </message>
     <message>
         <source>An attempt at this quiz was interrupted at question %1 of %2.
 Do you want to resume it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tentative sur ce quiz a été interrompue à la question %1 sur %2.
+Voulez-vous la reprendre ?</translation>
     </message>
     <message>
         <source>You answered no questions at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n'avez répondu à aucune question.</translation>
     </message>
     <message>
         <source>Time Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>Time Expired!</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé !</translation>
     </message>
 </context>
 <context>
     <name>QuizScreenDialog</name>
     <message>
         <source>Are you sure you want to abort this quiz?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment abandonner ce quiz ?</translation>
     </message>
 </context>
 <context>
@@ -1521,365 +1593,367 @@ Do you want to resume it?</source>
     <message>
         <source>Time left for this quiz: %1:%2:%3</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant (quiz) : %1:%2:%3</translation>
     </message>
     <message>
         <source>Time left for this quiz: %1:%2</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant (quiz) : %1:%2</translation>
     </message>
     <message>
         <source>This question is worth 1 point.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cette question vaut 1 point.</translation>
     </message>
     <message>
         <source>This question is worth %1 points.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cette question vaut %1 points.</translation>
     </message>
     <message>
         <source>Score so far: none.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Score actuel : aucun.</translation>
     </message>
     <message>
         <source>Score so far: %1 of %2 points (%3%)</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Score : %1 sur %2 points (%3%)</translation>
     </message>
     <message>
         <source>Time left for this question: %1 seconds</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant : %1 secondes</translation>
     </message>
     <message>
         <source>Time limit for this quiz has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps imparti pour ce quiz est écoulé.</translation>
     </message>
     <message>
         <source>Time limit for this question has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps imparti pour cette question est écoulé.</translation>
     </message>
     <message>
         <source>For the %1 question(s) you answered, you scored %2 of %3 points (%4%).
 For the entire quiz, you scored %5 of %6 points (%7%).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les %1 question(s) auxquelles vous avez répondu, vous avez obtenu %2 sur %3 points (%4%).
+Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>Final score: %1 of %2 points (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Score final : %1 sur %2 points (%3%)</translation>
     </message>
 </context>
 <context>
     <name>Registration</name>
     <message>
         <source>Do you wish to associate the .BLZ extension with Brainloft?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous associer l'extension .BLZ à Brainloft ?</translation>
     </message>
 </context>
 <context>
     <name>ReportPrinter</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux : %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation type="unfinished"></translation>
+        <translation>Candidats par pourcentage (tranches de dix points)</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilité par question (%)</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentée</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilité</translation>
     </message>
     <message>
         <source>Discr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Discr.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé</translation>
     </message>
     <message>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaux</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>&amp;Add log...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un journal...</translation>
     </message>
     <message>
         <source>Save &amp;merged log as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal &amp;fusionné sous...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV...</translation>
     </message>
     <message>
         <source>Save report as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en &amp;PDF...</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>&amp;Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Synthèse</translation>
     </message>
     <message>
         <source>Sea&amp;rch comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher dans les commentaires :</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisie</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenu</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>&amp;Takers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Candidats</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Chosen by</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisie par</translation>
     </message>
     <message>
         <source>&amp;Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Questions</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1...</translation>
     </message>
     <message>
         <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées viennent d'une autre version du quiz (autre nombre de questions) et sont exclues des chiffres.</translation>
     </message>
     <message>
         <source>No log read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun journal lu pour l'instant.</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux : %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation type="unfinished"></translation>
+        <translation>Candidats par pourcentage (tranches de dix points)</translation>
     </message>
     <message>
         <source>Takers</source>
-        <translation type="unfinished"></translation>
+        <translation>Candidats</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilité par question (%)</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilité</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>correcte</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecte</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>non présentée</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Choose a question to see how its answers were chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une question pour voir comment ses réponses ont été choisies.</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source> (key)</source>
-        <translation type="unfinished"></translation>
+        <translation> (clé)</translation>
     </message>
     <message>
         <source>no answer submitted</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse validée</translation>
     </message>
     <message>
         <source>Add log</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un journal</translation>
     </message>
     <message>
         <source>Results logs (*.blg)|*.blg|All files (*)|*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux de résultats (*.blg)|*.blg|Tous les fichiers (*)|*||</translation>
     </message>
     <message>
         <source>Save merged log as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal fusionné sous</translation>
     </message>
     <message>
         <source>Results logs (*.blg)|*.blg||</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux de résultats (*.blg)|*.blg||</translation>
     </message>
     <message>
         <source>Wrote %1 entries to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées écrites dans %2.</translation>
     </message>
     <message>
         <source>%1 incomplete entries were left out: a log holds whole entries only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées incomplètes ont été exclues : un journal ne contient que des entrées complètes.</translation>
     </message>
     <message>
-        <source>Export CSV: the takers&apos; file; the items and summary go beside it</source>
-        <translation type="unfinished"></translation>
+        <source>Export CSV: the takers' file; the items and summary go beside it</source>
+        <translation>Exporter en CSV : le fichier des candidats ; les questions et la synthèse à côté</translation>
     </message>
     <message>
         <source>CSV files (*.csv)|*.csv||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)|*.csv||</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>Wrote %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 écrit.</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf||</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)|*.pdf||</translation>
     </message>
 </context>
 <context>
     <name>TakersModel</name>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>Presented</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentées</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenus</translation>
     </message>
     <message>
         <source>Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Possible</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage</translation>
     </message>
     <message>
         <source>All questions %</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les questions %</translation>
     </message>
 </context>
 <context>
     <name>Uninstall</name>
     <message>
-        <source>Brainloft&apos;s data has been removed from the Registry.
+        <source>Brainloft's data has been removed from the Registry.
 Component files will be removed the next time you start the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de Brainloft ont été supprimées du Registre.
+Les fichiers des composants seront supprimés au prochain démarrage du système.</translation>
     </message>
     <message>
         <source>Brainloft Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstallation de Brainloft</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <source>Try &apos;%1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Try '%1 --help'.</source>
+        <translation>Essayez « %1 --help ».</translation>
     </message>
 </context>
 </TS>
