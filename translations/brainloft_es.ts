@@ -5,58 +5,58 @@
     <name>AboutDialog</name>
     <message>
         <source>About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Brainloft</translation>
     </message>
     <message>
         <source>Brainloft version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft versión 1.0</translation>
     </message>
     <message>
         <source>Build quizzes and flash cards, take them, and keep a log of the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear cuestionarios y tarjetas didácticas, realizarlos y llevar un registro de los resultados.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later: you may use, share and change it. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior: puede usarlo, compartirlo y modificarlo. Se ofrece sin ninguna garantía.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>ApplyDefaultsDialog</name>
     <message>
         <source>Apply Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar valores predeterminados</translation>
     </message>
     <message>
         <source>Choose the setting(s) you wish to apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija los valores que desea aplicar:</translation>
     </message>
     <message>
         <source>&amp;Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntuación</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Límite de tiempo</translation>
     </message>
     <message>
         <source>&amp;Reduce score over time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir la puntuación con el tiempo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>You must choose at least one settting to apply!</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe elegir al menos un valor para aplicar.</translation>
     </message>
 </context>
 <context>
@@ -398,19 +398,19 @@ Please replace or remove them.</source>
     <name>HelpWindow</name>
     <message>
         <source>Brainloft Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Brainloft</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -469,72 +469,73 @@ is either damaged or not a Brainloft Log</source>
     <name>LogCommentDialog</name>
     <message>
         <source>Log Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar la puntuación</translation>
     </message>
     <message>
         <source>Enter a comment (name, student number, etc.) to identify your log entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un comentario (nombre, número de estudiante, etc.) que identifique su entrada en el registro:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Don&apos;t log my score!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No registrar mi puntuación!</translation>
     </message>
     <message>
         <source>The log cannot store these characters: %1
 Please leave them out of your comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro no puede guardar estos caracteres: %1
+No los incluya en su comentario.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Create a new quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear un cuestionario nuevo</translation>
     </message>
     <message>
         <source>&amp;Load an existing quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir un cuestionario existente</translation>
     </message>
     <message>
         <source>&amp;Take the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Realizar el cuestionario actual</translation>
     </message>
     <message>
         <source>&amp;Edit the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar el cuestionario actual</translation>
     </message>
     <message>
         <source>&amp;About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de &amp;Brainloft</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>Brainloft - &lt;New Quiz&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - &lt;Cuestionario nuevo&gt;</translation>
     </message>
     <message>
         <source>Brainloft - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - %1</translation>
     </message>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Brainloft (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Access Denied!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Acceso denegado!</translation>
     </message>
 </context>
 <context>
