@@ -237,40 +237,40 @@ Please choose another password.</source>
     <name>FlashCardDialog</name>
     <message>
         <source>Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta didáctica</translation>
     </message>
     <message>
         <source>&amp;Enter your answer here:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escriba aquí su respuesta:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>&amp;Show me the answer!</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡&amp;Muéstreme la respuesta!</translation>
     </message>
     <message>
         <source>&amp;Right</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correcto</translation>
     </message>
     <message>
         <source>&amp;Wrong</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incorrecto</translation>
     </message>
     <message>
         <source>&amp;Abort quiz</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonar</translation>
     </message>
     <message>
         <source>End Preview</source>
         <extracomment>Fixed-width buttons on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminar</translation>
     </message>
 </context>
 <context>
@@ -542,69 +542,71 @@ No los incluya en su comentario.</translation>
     <name>PasswordDialog</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Select the password that will be required to edit this quiz or access any logged scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la contraseña que se pedirá para editar este cuestionario o consultar las puntuaciones registradas:</translation>
     </message>
     <message>
         <source>Enter &amp;old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña &amp;anterior:</translation>
     </message>
     <message>
         <source>Enter &amp;new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña &amp;nueva:</translation>
     </message>
     <message>
         <source>&amp;Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirme la contraseña nueva:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>&amp;Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Introduzca la contraseña:</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir contraseña</translation>
     </message>
     <message>
         <source>Choose Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir contraseña</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Contraseña no válida!</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La contraseña no puede estar vacía!</translation>
     </message>
     <message>
         <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no coinciden.</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña nueva contiene caracteres que un archivo de cuestionario no puede guardar:
+%1
+Elija otra contraseña.</translation>
     </message>
 </context>
 <context>
@@ -739,63 +741,64 @@ Check the folder name and try again.</source>
     <name>QuestionDialog</name>
     <message>
         <source>Choose answer(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la(s) respuesta(s):</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>&amp;Submit answer(s)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.
 ----------
 Fixed-width buttons on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;nviar respuesta(s)</translation>
     </message>
     <message>
         <source>&amp;Quit (abort this quiz)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir (abandonar el cuestionario)</translation>
     </message>
     <message>
         <source>Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1</translation>
     </message>
     <message>
         <source>End Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar vista previa</translation>
     </message>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de asignación de memoria</translation>
     </message>
     <message>
         <source>You must choose at least one answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Debe elegir al menos una respuesta!</translation>
     </message>
     <message>
         <source>Your answer was incorrect.
 Click OK to see the correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su respuesta es incorrecta.
+Pulse Aceptar para ver la respuesta correcta.</translation>
     </message>
     <message>
         <source>&amp;Next question</source>
         <extracomment>Fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta sig&amp;uiente</translation>
     </message>
     <message>
         <source>Time expired!</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha agotado el tiempo!</translation>
     </message>
     <message>
         <source>Incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Incorrecto!</translation>
     </message>
     <message>
         <source>Correct answer shown above.</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta correcta está arriba.</translation>
     </message>
 </context>
 <context>
@@ -1047,107 +1050,107 @@ Are you sure?</source>
     <name>QuizEditorDialog</name>
     <message>
         <source>Edit Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cuestionario</translation>
     </message>
     <message>
         <source>&amp;Append questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir preguntas</translation>
     </message>
     <message>
         <source>&amp;Insert questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar preguntas</translation>
     </message>
     <message>
         <source>&amp;Edit the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar la pregunta seleccionada</translation>
     </message>
     <message>
         <source>&amp;Delete the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la pregunta seleccionada</translation>
     </message>
     <message>
         <source>Move question &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir la pregunta</translation>
     </message>
     <message>
         <source>&amp;Move question down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja&amp;r la pregunta</translation>
     </message>
     <message>
         <source>&amp;Change quiz parameters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar los parámetros del cuestionario...</translation>
     </message>
     <message>
         <source>Pri&amp;nt...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mprimir...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;uardar...</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar</translation>
     </message>
     <message>
         <source>&amp;Append flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir tarjetas</translation>
     </message>
     <message>
         <source>&amp;Insert flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar tarjetas</translation>
     </message>
     <message>
         <source>&amp;Edit flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar la tarjeta</translation>
     </message>
     <message>
         <source>&amp;Delete flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la tarjeta</translation>
     </message>
     <message>
         <source>Move flash card &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir la tarjeta</translation>
     </message>
     <message>
         <source>&amp;Move flash card down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja&amp;r la tarjeta</translation>
     </message>
     <message>
         <source>&lt;NO TEXT ENTERED&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;SIN TEXTO&gt;</translation>
     </message>
     <message>
         <source>Editing New Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición: Cuestionario nuevo</translation>
     </message>
     <message>
         <source>Editing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición: %1</translation>
     </message>
     <message>
         <source>This quiz is now full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cuestionario está lleno.</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete flash card %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar la tarjeta %1?</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete question %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar la pregunta %1?</translation>
     </message>
     <message>
         <source>Confirm Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar borrado</translation>
     </message>
 </context>
 <context>
