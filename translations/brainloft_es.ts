@@ -1198,156 +1198,156 @@ The file on disk has not been changed.</source>
     <name>QuizParametersDialog</name>
     <message>
         <source>Quiz Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del cuestionario</translation>
     </message>
     <message>
         <source>&amp;Quiz Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo de cuestionario</translation>
     </message>
     <message>
         <source>Multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción múltiple</translation>
     </message>
     <message>
         <source>Flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas didácticas</translation>
     </message>
     <message>
         <source>&amp;Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registro</translation>
     </message>
     <message>
         <source>Log results</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar resultados</translation>
     </message>
     <message>
         <source>Export log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar registro...</translation>
     </message>
     <message>
         <source>Delete log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar registro...</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presentación</translation>
     </message>
     <message>
         <source>Overall time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de tiempo total</translation>
     </message>
     <message>
         <source>minutes</source>
         <extracomment>After the number field: Overall time limit [N] minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Randomize questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden aleatorio de las preguntas</translation>
     </message>
     <message>
         <source>Randomize answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden aleatorio de las respuestas</translation>
     </message>
     <message>
         <source>Review answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar respuestas</translation>
     </message>
     <message>
         <source>Default question &amp;font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente predeterminada de las preguntas</translation>
     </message>
     <message>
         <source>Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar fuente personalizada</translation>
     </message>
     <message>
         <source>Change custom font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar fuente personalizada...</translation>
     </message>
     <message>
         <source>Apply to all existing questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a todas las preguntas existentes</translation>
     </message>
     <message>
         <source>Default &amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;untuación y tiempo predeterminados</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puntos</translation>
     </message>
     <message>
         <source>Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de tiempo</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la puntuación en</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puntos cada</translation>
     </message>
     <message>
         <source>Apply to all existing questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a todas las preguntas existentes...</translation>
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Time Limit cannot be less than one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo no puede ser inferior a un minuto.</translation>
     </message>
     <message>
         <source>Time limit cannot exceed 300 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo no puede superar los 300 minutos.</translation>
     </message>
     <message>
         <source>Default time limit cannot be less than one second</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo predeterminado no puede ser inferior a un segundo.</translation>
     </message>
     <message>
         <source>Default time limit cannot exceed 300 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo predeterminado no puede superar los 300 segundos.</translation>
     </message>
     <message>
         <source>Default score must be at least 1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puntuación predeterminada debe ser de al menos 1 punto.</translation>
     </message>
     <message>
         <source>Default score cannot exceed 50 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puntuación predeterminada no puede superar los 50 puntos.</translation>
     </message>
     <message>
         <source>&amp;View results...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver resultados...</translation>
     </message>
 </context>
 <context>
@@ -1525,54 +1525,55 @@ Do you want to resume it?</source>
     <message>
         <source>Time left for this quiz: %1:%2:%3</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante total: %1:%2:%3</translation>
     </message>
     <message>
         <source>Time left for this quiz: %1:%2</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante total: %1:%2</translation>
     </message>
     <message>
         <source>This question is worth 1 point.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta pregunta vale 1 punto.</translation>
     </message>
     <message>
         <source>This question is worth %1 points.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta pregunta vale %1 puntos.</translation>
     </message>
     <message>
         <source>Score so far: none.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: ninguna todavía.</translation>
     </message>
     <message>
         <source>Score so far: %1 of %2 points (%3%)</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1 de %2 puntos (%3%)</translation>
     </message>
     <message>
         <source>Time left for this question: %1 seconds</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: %1 segundos</translation>
     </message>
     <message>
         <source>Time limit for this quiz has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado el tiempo del cuestionario.</translation>
     </message>
     <message>
         <source>Time limit for this question has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado el tiempo de esta pregunta.</translation>
     </message>
     <message>
         <source>For the %1 question(s) you answered, you scored %2 of %3 points (%4%).
 For the entire quiz, you scored %5 of %6 points (%7%).</source>
-        <translation type="unfinished"></translation>
+        <translation>En la(s) %1 pregunta(s) que respondió, obtuvo %2 de %3 puntos (%4%).
+En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Final score: %1 of %2 points (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación final: %1 de %2 puntos (%3%)</translation>
     </message>
 </context>
 <context>
