@@ -5,58 +5,58 @@
     <name>AboutDialog</name>
     <message>
         <source>About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Brainloft</translation>
     </message>
     <message>
         <source>Brainloft version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft versión 1.0</translation>
     </message>
     <message>
         <source>Build quizzes and flash cards, take them, and keep a log of the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear cuestionarios y tarjetas didácticas, realizarlos y llevar un registro de los resultados.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later: you may use, share and change it. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior: puede usarlo, compartirlo y modificarlo. Se ofrece sin ninguna garantía.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>ApplyDefaultsDialog</name>
     <message>
         <source>Apply Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar valores predeterminados</translation>
     </message>
     <message>
         <source>Choose the setting(s) you wish to apply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija los valores que desea aplicar:</translation>
     </message>
     <message>
         <source>&amp;Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntuación</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Límite de tiempo</translation>
     </message>
     <message>
         <source>&amp;Reduce score over time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir la puntuación con el tiempo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>You must choose at least one settting to apply!</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe elegir al menos un valor para aplicar.</translation>
     </message>
 </context>
 <context>
@@ -237,40 +237,40 @@ Please choose another password.</source>
     <name>FlashCardDialog</name>
     <message>
         <source>Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta didáctica</translation>
     </message>
     <message>
         <source>&amp;Enter your answer here:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escriba aquí su respuesta:</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>&amp;Show me the answer!</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 30 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡&amp;Muéstreme la respuesta!</translation>
     </message>
     <message>
         <source>&amp;Right</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correcto</translation>
     </message>
     <message>
         <source>&amp;Wrong</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incorrecto</translation>
     </message>
     <message>
         <source>&amp;Abort quiz</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonar</translation>
     </message>
     <message>
         <source>End Preview</source>
         <extracomment>Fixed-width buttons on the flash-card screen: keep to about 12 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminar</translation>
     </message>
 </context>
 <context>
@@ -398,19 +398,19 @@ Please replace or remove them.</source>
     <name>HelpWindow</name>
     <message>
         <source>Brainloft Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Brainloft</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -469,141 +469,144 @@ is either damaged or not a Brainloft Log</source>
     <name>LogCommentDialog</name>
     <message>
         <source>Log Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar la puntuación</translation>
     </message>
     <message>
         <source>Enter a comment (name, student number, etc.) to identify your log entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un comentario (nombre, número de estudiante, etc.) que identifique su entrada en el registro:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Don&apos;t log my score!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No registrar mi puntuación!</translation>
     </message>
     <message>
         <source>The log cannot store these characters: %1
 Please leave them out of your comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro no puede guardar estos caracteres: %1
+No los incluya en su comentario.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Create a new quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear un cuestionario nuevo</translation>
     </message>
     <message>
         <source>&amp;Load an existing quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir un cuestionario existente</translation>
     </message>
     <message>
         <source>&amp;Take the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Realizar el cuestionario actual</translation>
     </message>
     <message>
         <source>&amp;Edit the current quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar el cuestionario actual</translation>
     </message>
     <message>
         <source>&amp;About Brainloft</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de &amp;Brainloft</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>Brainloft - &lt;New Quiz&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - &lt;Cuestionario nuevo&gt;</translation>
     </message>
     <message>
         <source>Brainloft - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brainloft - %1</translation>
     </message>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Brainloft (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Access Denied!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Acceso denegado!</translation>
     </message>
 </context>
 <context>
     <name>PasswordDialog</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Select the password that will be required to edit this quiz or access any logged scores:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la contraseña que se pedirá para editar este cuestionario o consultar las puntuaciones registradas:</translation>
     </message>
     <message>
         <source>Enter &amp;old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña &amp;anterior:</translation>
     </message>
     <message>
         <source>Enter &amp;new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña &amp;nueva:</translation>
     </message>
     <message>
         <source>&amp;Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirme la contraseña nueva:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>&amp;Enter password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Introduzca la contraseña:</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir contraseña</translation>
     </message>
     <message>
         <source>Choose Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir contraseña</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Contraseña no válida!</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La contraseña no puede estar vacía!</translation>
     </message>
     <message>
         <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no coinciden.</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña nueva contiene caracteres que un archivo de cuestionario no puede guardar:
+%1
+Elija otra contraseña.</translation>
     </message>
 </context>
 <context>
@@ -738,63 +741,64 @@ Check the folder name and try again.</source>
     <name>QuestionDialog</name>
     <message>
         <source>Choose answer(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la(s) respuesta(s):</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>&amp;Submit answer(s)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.
 ----------
 Fixed-width buttons on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;nviar respuesta(s)</translation>
     </message>
     <message>
         <source>&amp;Quit (abort this quiz)</source>
         <extracomment>A fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir (abandonar el cuestionario)</translation>
     </message>
     <message>
         <source>Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1</translation>
     </message>
     <message>
         <source>End Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar vista previa</translation>
     </message>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de asignación de memoria</translation>
     </message>
     <message>
         <source>You must choose at least one answer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Debe elegir al menos una respuesta!</translation>
     </message>
     <message>
         <source>Your answer was incorrect.
 Click OK to see the correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su respuesta es incorrecta.
+Pulse Aceptar para ver la respuesta correcta.</translation>
     </message>
     <message>
         <source>&amp;Next question</source>
         <extracomment>Fixed-width button on the question screen: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta sig&amp;uiente</translation>
     </message>
     <message>
         <source>Time expired!</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha agotado el tiempo!</translation>
     </message>
     <message>
         <source>Incorrect!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Incorrecto!</translation>
     </message>
     <message>
         <source>Correct answer shown above.</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta correcta está arriba.</translation>
     </message>
 </context>
 <context>
@@ -1046,107 +1050,107 @@ Are you sure?</source>
     <name>QuizEditorDialog</name>
     <message>
         <source>Edit Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cuestionario</translation>
     </message>
     <message>
         <source>&amp;Append questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir preguntas</translation>
     </message>
     <message>
         <source>&amp;Insert questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar preguntas</translation>
     </message>
     <message>
         <source>&amp;Edit the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar la pregunta seleccionada</translation>
     </message>
     <message>
         <source>&amp;Delete the selected question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la pregunta seleccionada</translation>
     </message>
     <message>
         <source>Move question &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir la pregunta</translation>
     </message>
     <message>
         <source>&amp;Move question down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja&amp;r la pregunta</translation>
     </message>
     <message>
         <source>&amp;Change quiz parameters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar los parámetros del cuestionario...</translation>
     </message>
     <message>
         <source>Pri&amp;nt...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mprimir...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;uardar...</translation>
     </message>
     <message>
         <source>Sa&amp;ve As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar</translation>
     </message>
     <message>
         <source>&amp;Append flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir tarjetas</translation>
     </message>
     <message>
         <source>&amp;Insert flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar tarjetas</translation>
     </message>
     <message>
         <source>&amp;Edit flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar la tarjeta</translation>
     </message>
     <message>
         <source>&amp;Delete flash card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar la tarjeta</translation>
     </message>
     <message>
         <source>Move flash card &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir la tarjeta</translation>
     </message>
     <message>
         <source>&amp;Move flash card down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja&amp;r la tarjeta</translation>
     </message>
     <message>
         <source>&lt;NO TEXT ENTERED&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;SIN TEXTO&gt;</translation>
     </message>
     <message>
         <source>Editing New Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición: Cuestionario nuevo</translation>
     </message>
     <message>
         <source>Editing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición: %1</translation>
     </message>
     <message>
         <source>This quiz is now full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cuestionario está lleno.</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete flash card %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar la tarjeta %1?</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete question %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar la pregunta %1?</translation>
     </message>
     <message>
         <source>Confirm Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar borrado</translation>
     </message>
 </context>
 <context>
@@ -1194,156 +1198,156 @@ The file on disk has not been changed.</source>
     <name>QuizParametersDialog</name>
     <message>
         <source>Quiz Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros del cuestionario</translation>
     </message>
     <message>
         <source>&amp;Quiz Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo de cuestionario</translation>
     </message>
     <message>
         <source>Multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción múltiple</translation>
     </message>
     <message>
         <source>Flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas didácticas</translation>
     </message>
     <message>
         <source>&amp;Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registro</translation>
     </message>
     <message>
         <source>Log results</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar resultados</translation>
     </message>
     <message>
         <source>Export log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar registro...</translation>
     </message>
     <message>
         <source>Delete log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar registro...</translation>
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presentación</translation>
     </message>
     <message>
         <source>Overall time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de tiempo total</translation>
     </message>
     <message>
         <source>minutes</source>
         <extracomment>After the number field: Overall time limit [N] minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>Randomize questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden aleatorio de las preguntas</translation>
     </message>
     <message>
         <source>Randomize answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden aleatorio de las respuestas</translation>
     </message>
     <message>
         <source>Review answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar respuestas</translation>
     </message>
     <message>
         <source>Default question &amp;font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente predeterminada de las preguntas</translation>
     </message>
     <message>
         <source>Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar fuente personalizada</translation>
     </message>
     <message>
         <source>Change custom font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar fuente personalizada...</translation>
     </message>
     <message>
         <source>Apply to all existing questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a todas las preguntas existentes</translation>
     </message>
     <message>
         <source>Default &amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;untuación y tiempo predeterminados</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puntos</translation>
     </message>
     <message>
         <source>Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de tiempo</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la puntuación en</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>puntos cada</translation>
     </message>
     <message>
         <source>Apply to all existing questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a todas las preguntas existentes...</translation>
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Time Limit cannot be less than one minute</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo no puede ser inferior a un minuto.</translation>
     </message>
     <message>
         <source>Time limit cannot exceed 300 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo no puede superar los 300 minutos.</translation>
     </message>
     <message>
         <source>Default time limit cannot be less than one second</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo predeterminado no puede ser inferior a un segundo.</translation>
     </message>
     <message>
         <source>Default time limit cannot exceed 300 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El límite de tiempo predeterminado no puede superar los 300 segundos.</translation>
     </message>
     <message>
         <source>Default score must be at least 1 point.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puntuación predeterminada debe ser de al menos 1 punto.</translation>
     </message>
     <message>
         <source>Default score cannot exceed 50 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puntuación predeterminada no puede superar los 50 puntos.</translation>
     </message>
     <message>
         <source>&amp;View results...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver resultados...</translation>
     </message>
 </context>
 <context>
@@ -1521,54 +1525,55 @@ Do you want to resume it?</source>
     <message>
         <source>Time left for this quiz: %1:%2:%3</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante total: %1:%2:%3</translation>
     </message>
     <message>
         <source>Time left for this quiz: %1:%2</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante total: %1:%2</translation>
     </message>
     <message>
         <source>This question is worth 1 point.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta pregunta vale 1 punto.</translation>
     </message>
     <message>
         <source>This question is worth %1 points.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta pregunta vale %1 puntos.</translation>
     </message>
     <message>
         <source>Score so far: none.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: ninguna todavía.</translation>
     </message>
     <message>
         <source>Score so far: %1 of %2 points (%3%)</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación: %1 de %2 puntos (%3%)</translation>
     </message>
     <message>
         <source>Time left for this question: %1 seconds</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: %1 segundos</translation>
     </message>
     <message>
         <source>Time limit for this quiz has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado el tiempo del cuestionario.</translation>
     </message>
     <message>
         <source>Time limit for this question has expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha agotado el tiempo de esta pregunta.</translation>
     </message>
     <message>
         <source>For the %1 question(s) you answered, you scored %2 of %3 points (%4%).
 For the entire quiz, you scored %5 of %6 points (%7%).</source>
-        <translation type="unfinished"></translation>
+        <translation>En la(s) %1 pregunta(s) que respondió, obtuvo %2 de %3 puntos (%4%).
+En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Final score: %1 of %2 points (%3%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación final: %1 de %2 puntos (%3%)</translation>
     </message>
 </context>
 <context>
