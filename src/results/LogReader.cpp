@@ -25,40 +25,62 @@ namespace {
 // Anything far longer is not a log line, and is not collected.
 constexpr std::size_t LONGEST_LINE = 2 * LOG_BLOCK_BUFFER_SIZE;
 
-std::optional<std::uint32_t> number(std::string_view text)
+// By hand and inlined: five million of these in a large class's log.
+// Up to ten digits, and no more than fits 32 bits.
+[[gnu::always_inline]] inline bool number(const char *text, std::size_t size,
+                                          std::uint32_t &out)
 {
-    // By hand: five million of these in a large class's log.
-    if (text.empty() || text.size() > 10)
-        return std::nullopt;
+    if (size == 0 || size > 10)
+        return false;
     std::uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + std::uint64_t(c - '0');
+    for (std::size_t i = 0; i < size; ++i) {
+        const unsigned digit = unsigned(static_cast<unsigned char>(text[i])) - '0';
+        if (digit > 9)
+            return false;
+        value = value * 10 + digit;
     }
     if (value > 0xffffffffu)
+        return false;
+    out = std::uint32_t(value);
+    return true;
+}
+
+[[gnu::always_inline]] inline bool number(std::string_view text, std::uint32_t &out)
+{
+    return number(text.data(), text.size(), out);
+}
+
+std::optional<std::uint32_t> number(std::string_view text)
+{
+    std::uint32_t value = 0;
+    if (!number(text, value))
         return std::nullopt;
-    return std::uint32_t(value);
+    return value;
 }
 
 // Answer letters A to E, each at most once; "" is no letter at all.
-std::optional<std::uint8_t> letters(std::string_view text)
+[[gnu::always_inline]] inline bool letters(std::string_view text, std::uint8_t &out)
 {
-    std::uint8_t bits = 0;
+    unsigned bits = 0;
     for (const char c : text) {
-        if (c < 'A' || c > 'E')
-            return std::nullopt;
-        const auto bit = std::uint8_t(1u << (c - 'A'));
-        if (bits & bit)
-            return std::nullopt;
-        bits |= bit;
+        const unsigned letter = unsigned(static_cast<unsigned char>(c)) - 'A';
+        if (letter > 4 || (bits & (1u << letter)))
+            return false;
+        bits |= 1u << letter;
     }
-    return bits;
+    out = std::uint8_t(bits);
+    return true;
+}
+
+[[gnu::always_inline]] inline bool isX(std::string_view text)
+{
+    return text.size() == 1 && text[0] == 'X';
 }
 
 // Splits at commas into exactly `n` fields, in one pass over the line.
 template<std::size_t n>
-bool fields(std::string_view line, std::array<std::string_view, n> &out)
+[[gnu::always_inline]] inline bool fields(std::string_view line,
+                                          std::array<std::string_view, n> &out)
 {
     std::size_t field = 0, start = 0;
     const char *text = line.data();
@@ -76,55 +98,93 @@ bool fields(std::string_view line, std::array<std::string_view, n> &out)
     return true;
 }
 
-std::optional<LoggedQuestion> questionLine(std::string_view line, std::uint32_t expected)
+// The field at `p`, up to the next comma (which is passed) or, for the
+// last field, the line's end; false when the line has fewer or more fields.
+[[gnu::always_inline]] inline bool field(const char *&p, const char *end, bool last,
+                                         std::string_view &out)
 {
-    std::array<std::string_view, 5> f;
-    if (!fields(line, f) || number(f[0]) != expected)
-        return std::nullopt;
-    LoggedQuestion q;
-    const auto c = number(f[3]);
-    const auto d = number(f[4]);
-    if (!c || !d)
-        return std::nullopt;
-    if (const auto a = number(f[1])) {
+    const char *start = p;
+    while (p != end && *p != ',')
+        ++p;
+    out = std::string_view(start, std::size_t(p - start));
+    if (last)
+        return p == end;
+    if (p == end)
+        return false;
+    ++p;
+    return true;
+}
+
+// A number field read as its digits are found, the field's end with it:
+// most of a question line is numbers, and each is gone over once.
+[[gnu::always_inline]] inline bool numberField(const char *&p, const char *end, bool last,
+                                               std::uint32_t &out)
+{
+    const char *start = p;
+    std::uint64_t value = 0;
+    for (; p != end && *p != ','; ++p) {
+        const unsigned digit = unsigned(static_cast<unsigned char>(*p)) - '0';
+        if (digit > 9 || p - start == 10)
+            return false;
+        value = value * 10 + digit;
+    }
+    if (p == start || value > 0xffffffffu)
+        return false;
+    out = std::uint32_t(value);
+    if (last)
+        return p == end;
+    if (p == end)
+        return false;
+    ++p;
+    return true;
+}
+
+// One question line into `q`; false when it is none.
+[[gnu::always_inline]] inline bool questionLine(std::string_view line, std::uint32_t expected,
+                                                LoggedQuestion &q)
+{
+    const char *p = line.data();
+    const char *const end = p + line.size();
+    std::string_view f1, f2;
+    std::uint32_t index = 0, c = 0, d = 0;
+    if (!numberField(p, end, false, index) || index != expected || !field(p, end, false, f1) ||
+        !field(p, end, false, f2) || !numberField(p, end, false, c) ||
+        !numberField(p, end, true, d))
+        return false;
+    q = LoggedQuestion{};
+    if (std::uint32_t a = 0; number(f1, a)) {
         // Flash cards: score, earned, flag, presented.
-        const auto b = number(f[2]);
-        if (!b || *d > 1)
-            return std::nullopt;
+        std::uint32_t b = 0;
+        if (!number(f2, b) || d > 1)
+            return false;
         q.flashCard = true;
-        q.presented = *d == 1;
-        q.score = std::int32_t(*a);
-        q.earned = q.presented ? std::int32_t(*b) : 0;
-        return q;
+        q.presented = d == 1;
+        q.score = std::int32_t(a);
+        q.earned = q.presented ? std::int32_t(b) : 0;
+        return true;
     }
     // Multiple choice: correct, chosen, score, earned; "X,X" when not shown.
-    q.score = std::int32_t(*c);
-    if (f[1] == "X") {
-        if (f[2] != "X")
-            return std::nullopt;
-        return q;
-    }
-    const auto correct = letters(f[1]);
-    if (!correct)
-        return std::nullopt;
+    q.score = std::int32_t(c);
+    if (isX(f1))
+        return isX(f2);
+    if (!letters(f1, q.correct))
+        return false;
     q.presented = true;
-    q.correct = *correct;
-    q.earned = std::int32_t(*d);
-    if (f[2] == "X") {
+    q.earned = std::int32_t(d);
+    if (isX(f2)) {
         q.none = true;
-    } else if (const auto chosen = letters(f[2]); chosen && *chosen != 0) {
-        q.chosen = *chosen;
-    } else {
-        return std::nullopt;
+        return true;
     }
-    return q;
+    return letters(f2, q.chosen) && q.chosen != 0;
 }
 
 // "Presented,p,ep,sp,pp%" or "All,q,ea,sa,pa%".
 bool summaryLine(std::string_view line, std::string_view label)
 {
     std::array<std::string_view, 5> f;
-    if (!fields(line, f) || f[0] != label || !number(f[1]) || !number(f[2]) || !number(f[3]))
+    std::uint32_t value = 0;
+    if (!fields(line, f) || f[0] != label || !number(f[1], value) || !number(f[2], value) ||
+        !number(f[3], value))
         return false;
     std::string_view percent = f[4];
     if (percent.size() < 2 || percent.back() != '%')
@@ -216,22 +276,25 @@ private:
             m_expect = Expect::Question;
             return true;
         }
-        case Expect::Question:
-            if (line.starts_with("Presented,")) {
-                if (m_record.questions.size() != std::size_t(m_record.questionCount) ||
+        case Expect::Question: {
+            // The question lines gather in a buffer kept from entry to entry;
+            // the entry gets one allocation of exactly the lines read.
+            const std::size_t read = m_questions.size();
+            if (line.size() >= 10 && line[0] == 'P' && line.starts_with("Presented,")) {
+                if (read != std::size_t(m_record.questionCount) ||
                     !summaryLine(line, "Presented"))
                     return false;
                 m_expect = Expect::All;
                 return true;
             }
-            if (m_record.questions.size() >= std::size_t(m_record.questionCount))
+            if (read >= std::size_t(m_record.questionCount))
                 return false;
-            if (const auto q =
-                    questionLine(line, std::uint32_t(m_record.questions.size() + 1))) {
-                m_record.questions.push_back(*q);
-                return true;
-            }
-            return false;
+            LoggedQuestion q;
+            if (!questionLine(line, std::uint32_t(read + 1), q))
+                return false;
+            m_questions.push_back(q);
+            return true;
+        }
         case Expect::All:
             if (!summaryLine(line, "All"))
                 return false;
@@ -247,6 +310,8 @@ private:
         if (!m_open)
             return;
         m_record.complete = complete;
+        m_record.questions.assign(m_questions.begin(), m_questions.end());
+        m_questions.clear();
         m_into.push_back(std::move(m_record));
         m_record = LogRecord{};
         m_open = false;
@@ -258,6 +323,7 @@ private:
     int m_log;
     std::string m_partial;
     LogRecord m_record;
+    std::vector<LoggedQuestion> m_questions; // of the entry under way
     bool m_open = false;
     Expect m_expect = Expect::Comment;
     std::size_t m_ended = 0;
@@ -283,6 +349,42 @@ private:
     int m_fd;
 };
 
+// The file read straight into the reader's buffer, a large piece at a
+// time: a log of a large class is tens of megabytes.
+class DirectFdSource : public ByteSource
+{
+public:
+    DirectFdSource(int fd, std::uint64_t size)
+        : m_fd(fd)
+        , m_size(size)
+    {}
+
+    bool read(void *dst, std::size_t n) override
+    {
+        if (n > remaining())
+            return false;
+        auto *out = static_cast<std::uint8_t *>(dst);
+        while (n > 0) {
+            ssize_t got;
+            do {
+                got = ::read(m_fd, out, n);
+            } while (got < 0 && errno == EINTR);
+            if (got <= 0)
+                return false;
+            out += got;
+            n -= std::size_t(got);
+            m_consumed += std::uint64_t(got);
+        }
+        return true;
+    }
+    [[nodiscard]] std::uint64_t remaining() const override { return m_size - m_consumed; }
+
+private:
+    int m_fd;
+    std::uint64_t m_size;
+    std::uint64_t m_consumed = 0;
+};
+
 } // namespace
 
 LogReadResult ReadLogEntries(ByteSource &log, std::vector<LogRecord> &into, int logIndex)
@@ -302,14 +404,38 @@ LogReadResult ReadLogEntries(ByteSource &log, std::vector<LogRecord> &into, int 
     if (!log.read(signature, sizeof signature) ||
         std::memcmp(signature, LOG_SIGNATURE, LOG_SIGNATURE_LENGTH) != 0)
         return damaged();
-    std::array<std::uint8_t, LOG_BLOCK_BUFFER_SIZE> buffer;
-    while (log.remaining() > 0) {
-        std::uint32_t length = 0;
-        if (!ReadUInt32(log, length) || length > buffer.size() || length > log.remaining() ||
-            !log.read(buffer.data(), length))
+    // The blocks are taken from a buffer filled many at a time, and
+    // unscrambled and parsed where they lie.
+    constexpr std::size_t CHUNK = 64 * 1024;
+    static_assert(CHUNK >= 4 + LOG_BLOCK_BUFFER_SIZE);
+    std::vector<std::uint8_t> chunk(CHUNK);
+    std::size_t have = 0, at = 0;
+    // At least `need` bytes from `at` on; false when the log has fewer.
+    auto fill = [&](std::size_t need) {
+        if (have - at >= need)
+            return true;
+        std::memmove(chunk.data(), chunk.data() + at, have - at);
+        have -= at;
+        at = 0;
+        const std::size_t want = std::size_t(std::min<std::uint64_t>(CHUNK - have, log.remaining()));
+        if (want > 0 && !log.read(chunk.data() + have, want))
+            return false;
+        have += want;
+        return have - at >= need;
+    };
+    while (at < have || log.remaining() > 0) {
+        if (!fill(4))
             return damaged();
-        ScrambleInPlace(buffer.data(), length);
-        if (!parser.feed({reinterpret_cast<const char *>(buffer.data()), length}))
+        const std::uint8_t *head = chunk.data() + at;
+        const std::uint32_t length = std::uint32_t(head[0]) | std::uint32_t(head[1]) << 8 |
+                                     std::uint32_t(head[2]) << 16 | std::uint32_t(head[3]) << 24;
+        if (length > LOG_BLOCK_BUFFER_SIZE || length > (have - at - 4) + log.remaining() ||
+            !fill(4 + std::size_t(length)))
+            return damaged();
+        std::uint8_t *block = chunk.data() + at + 4;
+        at += 4 + std::size_t(length);
+        ScrambleInPlace(block, length);
+        if (!parser.feed({reinterpret_cast<const char *>(block), length}))
             return damaged();
     }
     if (!parser.finish()) {
@@ -354,11 +480,12 @@ LogReadResult ReadLogFile(const std::string &path, std::vector<LogRecord> &into,
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     (void)::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
-    FdSource source(fd.get());
-    if (!source.valid()) {
+    // The size once the lock is held: an append waited for has grown it.
+    if (::fstat(fd.get(), &info) != 0) {
         result.status = LogReadStatus::NotReadable;
         return result;
     }
+    DirectFdSource source(fd.get(), std::uint64_t(std::max<off_t>(info.st_size, 0)));
     return ReadLogEntries(source, into, logIndex);
 }
 

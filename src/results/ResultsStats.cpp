@@ -31,13 +31,22 @@ ResultsAnalysis AnalyseResults(const std::vector<LogRecord> &records, int questi
     SummaryFigures &summary = analysis.summary;
     summary.entries = int(records.size());
 
+    const std::size_t p = analysis.questions.size();
+    // Per question, over the counted entries that presented it: first the
+    // sums of x, m and T - x, then the spread around their means. The sums
+    // are taken while an entry's lines are at hand, so that the entries are
+    // gone over twice in all, not three times.
+    std::vector<std::int64_t> sumX(p), sumM(p), sumPresentedT(p), sumAllX(p);
+    std::int64_t sumT = 0;
     std::vector<std::size_t> counted;
     for (std::size_t e = 0; e < records.size(); ++e) {
         const LogRecord &record = records[e];
         EntryFigures figures;
+        bool sameKind = true;
         for (const LoggedQuestion &q : record.questions) {
             figures.allPossible += q.score;
             figures.allEarned += q.earned;
+            sameKind &= q.flashCard == flashCards;
             if (q.presented) {
                 ++figures.presented;
                 figures.possible += q.score;
@@ -46,10 +55,7 @@ ResultsAnalysis AnalyseResults(const std::vector<LogRecord> &records, int questi
         }
         figures.percent = percentOf(figures.earned, figures.possible);
         figures.allPercent = percentOf(figures.allEarned, figures.allPossible);
-        const bool sameQuiz =
-            record.questionCount == questionCount &&
-            std::all_of(record.questions.begin(), record.questions.end(),
-                        [&](const LoggedQuestion &q) { return q.flashCard == flashCards; });
+        const bool sameQuiz = record.questionCount == questionCount && sameKind;
         if (!record.complete) {
             figures.status = EntryStatus::Incomplete;
             ++summary.incomplete;
@@ -58,12 +64,31 @@ ResultsAnalysis AnalyseResults(const std::vector<LogRecord> &records, int questi
             ++summary.otherQuiz;
         } else {
             counted.push_back(e);
+            // A complete entry has every line its count line names.
+            const std::int64_t total = figures.allEarned;
+            sumT += total;
+            const LoggedQuestion *lines = record.questions.data();
+            for (std::size_t i = 0; i < p; ++i) {
+                const LoggedQuestion &q = lines[i];
+                sumAllX[i] += q.earned;
+                if (!q.presented)
+                    continue;
+                QuestionFigures &question = analysis.questions[i];
+                ++question.presented;
+                sumX[i] += q.earned;
+                sumM[i] += q.score;
+                sumPresentedT[i] += total;
+                if (!flashCards) {
+                    question.none += q.none;
+                    for (unsigned chosen = q.chosen; chosen != 0; chosen &= chosen - 1)
+                        ++question.letters[std::size_t(__builtin_ctz(chosen))];
+                }
+            }
         }
         analysis.entries.push_back(figures);
     }
     summary.complete = int(counted.size());
     const std::size_t s = counted.size();
-    const std::size_t p = analysis.questions.size();
 
     // Percents: mean, median, spread.
     if (s > 0) {
@@ -88,33 +113,6 @@ ResultsAnalysis AnalyseResults(const std::vector<LogRecord> &records, int questi
         summary.median = s % 2 ? percents[s / 2] : (percents[s / 2 - 1] + percents[s / 2]) / 2;
     }
 
-    // Per question, over the counted entries that presented it: first the
-    // sums of x, m and T - x, then the spread around their means.
-    std::vector<std::int64_t> sumX(p), sumM(p), sumRest(p), sumAllX(p);
-    std::int64_t sumT = 0;
-    for (const std::size_t e : counted) {
-        const LogRecord &record = records[e];
-        const std::int64_t total = analysis.entries[e].allEarned;
-        sumT += total;
-        for (std::size_t i = 0; i < p; ++i) {
-            const LoggedQuestion &q = record.questions[i];
-            sumAllX[i] += q.earned;
-            if (!q.presented)
-                continue;
-            QuestionFigures &figures = analysis.questions[i];
-            ++figures.presented;
-            sumX[i] += q.earned;
-            sumM[i] += q.score;
-            sumRest[i] += total - q.earned;
-            if (!flashCards) {
-                if (q.none)
-                    ++figures.none;
-                for (int letter = 0; letter < 5; ++letter)
-                    if (q.chosen & (1u << letter))
-                        ++figures.letters[std::size_t(letter)];
-            }
-        }
-    }
     std::vector<Spread> spread(p);
     std::vector<double> varianceSums(p); // of x over all counted entries
     std::vector<double> meanAllX(p), meanX(p), meanRest(p);
@@ -122,7 +120,7 @@ ResultsAnalysis AnalyseResults(const std::vector<LogRecord> &records, int questi
         const double n = analysis.questions[i].presented;
         meanAllX[i] = s ? double(sumAllX[i]) / double(s) : 0;
         meanX[i] = n > 0 ? double(sumX[i]) / n : 0;
-        meanRest[i] = n > 0 ? double(sumRest[i]) / n : 0;
+        meanRest[i] = n > 0 ? double(sumPresentedT[i] - sumX[i]) / n : 0;
     }
     double totalSquares = 0;
     const double meanT = s ? double(sumT) / double(s) : 0;
