@@ -227,6 +227,378 @@ Passwort.
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>no ANSWER line</source>
+        <translation>keine ANSWER-Zeile</translation>
+    </message>
+    <message>
+        <source>the question has no answers</source>
+        <translation>die Frage hat keine Antworten</translation>
+    </message>
+    <message>
+        <source>ANSWER names no answer of the question</source>
+        <translation>ANSWER nennt keine Antwort der Frage</translation>
+    </message>
+    <message>
+        <source>a line is neither an answer nor the ANSWER line</source>
+        <translation>eine Zeile ist weder eine Antwort noch die ANSWER-Zeile</translation>
+    </message>
+    <message>
+        <source>The file holds no Aiken questions.</source>
+        <translation>Die Datei enthält keine Aiken-Fragen.</translation>
+    </message>
+    <message>
+        <source>Aiken holds no flash cards</source>
+        <translation>Aiken kennt keine Lernkarten</translation>
+    </message>
+    <message>
+        <source>Aiken holds only questions with one correct answer</source>
+        <translation>Aiken kennt nur Fragen mit einer richtigen Antwort</translation>
+    </message>
+    <message>
+        <source>Aiken needs a question text</source>
+        <translation>Aiken braucht einen Fragetext</translation>
+    </message>
+    <message>
+        <source>too many answers</source>
+        <translation>zu viele Antworten</translation>
+    </message>
+    <message>
+        <source>The file holds no rows.</source>
+        <translation>Die Datei enthält keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>The first row is not a header this program knows. It should be &quot;Question,A,B,C,D,E,Correct,Score,Time limit&quot; or &quot;Question,Answer,Score,Time limit&quot;.</source>
+        <translation>Die erste Zeile ist keine Kopfzeile, die Brainloft kennt. Sie sollte „Question,A,B,C,D,E,Correct,Score,Time limit“ oder „Question,Answer,Score,Time limit“ lauten.</translation>
+    </message>
+    <message>
+        <source>the score &quot;%1&quot; is not a whole number</source>
+        <translation>der Punktwert „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the time limit &quot;%1&quot; is not a whole number of seconds</source>
+        <translation>das Zeitlimit „%1“ ist keine ganze Zahl von Sekunden</translation>
+    </message>
+    <message>
+        <source>Correct names %1, which is no answer of the question</source>
+        <translation>„Correct“ nennt %1, aber die Frage hat keine solche Antwort</translation>
+    </message>
+    <message>
+        <source>a CSV file of flash cards holds no questions</source>
+        <translation>eine CSV-Datei mit Lernkarten enthält keine Multiple-Choice-Fragen</translation>
+    </message>
+    <message>
+        <source>a CSV file of questions holds no flash cards</source>
+        <translation>eine CSV-Datei mit Fragen enthält keine Lernkarten</translation>
+    </message>
+    <message>
+        <source>CSV holds at most five answers</source>
+        <translation>CSV fasst höchstens fünf Antworten</translation>
+    </message>
+    <message>
+        <source>the line has no back: no separator found</source>
+        <translation>die Zeile hat keine Rückseite: kein Trennzeichen gefunden</translation>
+    </message>
+    <message>
+        <source>Only the first two fields of each line are read; the others (tags, further fields) are dropped.</source>
+        <translation>Nur die ersten beiden Felder jeder Zeile werden gelesen; die übrigen (Schlagwörter, weitere Felder) entfallen.</translation>
+    </message>
+    <message>
+        <source>The file holds no flash cards.</source>
+        <translation>Die Datei enthält keine Lernkarten.</translation>
+    </message>
+    <message>
+        <source>TSV holds only flash cards</source>
+        <translation>TSV kennt nur Lernkarten</translation>
+    </message>
+    <message>
+        <source>unbalanced braces</source>
+        <translation>ungepaarte geschweifte Klammern</translation>
+    </message>
+    <message>
+        <source>description questions have no counterpart in Brainloft</source>
+        <translation>Beschreibungen haben in Brainloft keine Entsprechung</translation>
+    </message>
+    <message>
+        <source>essay questions have no counterpart in Brainloft</source>
+        <translation>Freitextfragen haben in Brainloft keine Entsprechung</translation>
+    </message>
+    <message>
+        <source>numerical questions have no counterpart in Brainloft</source>
+        <translation>numerische Fragen haben in Brainloft keine Entsprechung</translation>
+    </message>
+    <message>
+        <source>the answers could not be read</source>
+        <translation>die Antworten konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>matching questions have no counterpart in Brainloft</source>
+        <translation>Zuordnungsfragen haben in Brainloft keine Entsprechung</translation>
+    </message>
+    <message>
+        <source>short-answer questions become flash cards only in a flash-card quiz</source>
+        <translation>Kurzantwortfragen werden nur in einem Lernkarten-Quiz zu Lernkarten</translation>
+    </message>
+    <message>
+        <source>no answer gives full credit</source>
+        <translation>keine Antwort bringt die volle Punktzahl</translation>
+    </message>
+    <message>
+        <source>feedback dropped</source>
+        <translation>Feedback entfällt</translation>
+    </message>
+    <message>
+        <source>The file holds no GIFT questions.</source>
+        <translation>Die Datei enthält keine GIFT-Fragen.</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; is left out: a question shows one picture</source>
+        <translation>die Datei „%1“ entfällt: Eine Frage zeigt nur ein Bild</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; is no picture Brainloft can show (or it is too large): it is left out</source>
+        <translation>die Datei „%1“ ist kein Bild, das Brainloft zeigen kann (oder zu groß), und entfällt</translation>
+    </message>
+    <message>
+        <source>categories have no counterpart in Brainloft: the questions after it go into the one quiz</source>
+        <translation>Kategorien haben in Brainloft keine Entsprechung: Die folgenden Fragen kommen alle in das eine Quiz</translation>
+    </message>
+    <message>
+        <source>descriptions have no counterpart in Brainloft</source>
+        <translation>Beschreibungen haben in Brainloft keine Entsprechung</translation>
+    </message>
+    <message>
+        <source>embedded answers (cloze) have no counterpart in Brainloft</source>
+        <translation>Lückentextfragen (Cloze) haben in Brainloft keine Entsprechung</translation>
+    </message>
+    <message>
+        <source>questions of type &apos;%1&apos; have no counterpart in Brainloft</source>
+        <translation>Fragen vom Typ „%1“ haben in Brainloft keine Entsprechung</translation>
+    </message>
+    <message>
+        <source>multiple-choice questions have no place in a flash-card quiz</source>
+        <translation>Multiple-Choice-Fragen haben in einem Lernkarten-Quiz keinen Platz</translation>
+    </message>
+    <message>
+        <source>no answer earns full credit</source>
+        <translation>keine Antwort bringt die volle Punktzahl</translation>
+    </message>
+    <message>
+        <source>only the first fully correct answer is kept</source>
+        <translation>nur die erste voll richtige Antwort bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>pictures in answers are left out</source>
+        <translation>Bilder in Antworten entfallen</translation>
+    </message>
+    <message>
+        <source>no answer earns credit</source>
+        <translation>keine Antwort bringt Punkte</translation>
+    </message>
+    <message>
+        <source>feedback is dropped</source>
+        <translation>das Feedback entfällt</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB: it is not read.</source>
+        <translation>Die Datei ist größer als 64 MiB und wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file declares XML entities, which Moodle XML files never do: it is not read.</source>
+        <translation>Die Datei deklariert XML-Entitäten, was Moodle-XML-Dateien nie tun; sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>This is not a Moodle XML file: its first element is &lt;%1&gt;, not &lt;quiz&gt;.</source>
+        <translation>Dies ist keine Moodle-XML-Datei: Das erste Element ist &lt;%1&gt;, nicht &lt;quiz&gt;.</translation>
+    </message>
+    <message>
+        <source>The file is not XML (line %1, column %2): %3</source>
+        <translation>Die Datei ist kein XML (Zeile %1, Spalte %2): %3</translation>
+    </message>
+    <message>
+        <source>The file holds no Moodle XML quiz.</source>
+        <translation>Die Datei enthält kein Moodle-XML-Quiz.</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>The file is damaged (%1).</source>
+        <translation>Die Datei ist beschädigt (%1).</translation>
+    </message>
+    <message>
+        <source>the file is damaged at %1: nothing after it was read</source>
+        <translation>die Datei ist beschädigt (%1); der Rest wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>it has no correct answer</source>
+        <translation>sie hat keine richtige Antwort</translation>
+    </message>
+    <message>
+        <source>the flash card has no answer</source>
+        <translation>die Lernkarte hat keine Antwort</translation>
+    </message>
+    <message>
+        <source>its picture could not be read: it is left out</source>
+        <translation>ihr Bild konnte nicht gelesen werden und entfällt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moodle XML stores no time limits for questions: %n questions lose them</source>
+        <translation>
+            <numerusform>Moodle XML speichert keine Zeitlimits für Fragen: %n Frage verliert ihr Zeitlimit</numerusform>
+            <numerusform>Moodle XML speichert keine Zeitlimits für Fragen: %n Fragen verlieren ihr Zeitlimit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the package could not be made</source>
+        <translation>das Paket konnte nicht erstellt werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>QTI packages made here keep no time limits: %n questions lose them</source>
+        <translation>
+            <numerusform>Hier erstellte QTI-Pakete enthalten keine Zeitlimits: %n Frage verliert ihr Zeitlimit</numerusform>
+            <numerusform>Hier erstellte QTI-Pakete enthalten keine Zeitlimits: %n Fragen verlieren ihr Zeitlimit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>characters the quiz&apos;s code page cannot hold: %1</source>
+        <translation>Zeichen, die der Zeichensatz des Quiz nicht aufnehmen kann: %1</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB; no quiz holds that much text.</source>
+        <translation>Die Datei ist größer als 64 MiB; so viel Text fasst kein Quiz.</translation>
+    </message>
+    <message>
+        <source>Reading %1 files is not available in this version.</source>
+        <translation>Dateien im Format %1 können in dieser Version nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>a multiple-choice question has no place in a flash-card quiz</source>
+        <translation>eine Multiple-Choice-Frage hat in einem Lernkarten-Quiz keinen Platz</translation>
+    </message>
+    <message>
+        <source>a flash card has no place in a multiple-choice quiz</source>
+        <translation>eine Lernkarte hat in einem Multiple-Choice-Quiz keinen Platz</translation>
+    </message>
+    <message>
+        <source>fewer than two answers</source>
+        <translation>weniger als zwei Antworten</translation>
+    </message>
+    <message>
+        <source>more than five answers (%1): a question holds at most five</source>
+        <translation>mehr als fünf Antworten (%1): Eine Frage fasst höchstens fünf</translation>
+    </message>
+    <message>
+        <source>an answer is empty</source>
+        <translation>eine Antwort ist leer</translation>
+    </message>
+    <message>
+        <source>no answer is marked correct</source>
+        <translation>keine Antwort ist als richtig markiert</translation>
+    </message>
+    <message>
+        <source>not added: the quiz is full (%1 questions)</source>
+        <translation>nicht hinzugefügt: Das Quiz ist voll (%1 Fragen)</translation>
+    </message>
+    <message>
+        <source>the picture could not be read and is left out</source>
+        <translation>das Bild konnte nicht gelesen werden und entfällt</translation>
+    </message>
+    <message>
+        <source>imported</source>
+        <translation>importiert</translation>
+    </message>
+    <message>
+        <source>Could not write the picture %1; the question is added without it.</source>
+        <translation>Das Bild %1 konnte nicht geschrieben werden; die Frage wird ohne Bild hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>the picture %1 was not found and is left out</source>
+        <translation>das Bild %1 wurde nicht gefunden und entfällt</translation>
+    </message>
+    <message>
+        <source>question %1: %2</source>
+        <translation>Frage %1: %2</translation>
+    </message>
+    <message>
+        <source>question %1, &apos;%2&apos;: %3</source>
+        <translation>Frage %1, „%2“: %3</translation>
+    </message>
+    <message>
+        <source>%1 stores no pictures: 1 question loses its picture</source>
+        <translation>%1 speichert keine Bilder: 1 Frage verliert ihr Bild</translation>
+    </message>
+    <message>
+        <source>%1 stores no pictures: %2 questions lose them</source>
+        <translation>%1 speichert keine Bilder: %2 Fragen verlieren ihr Bild</translation>
+    </message>
+    <message>
+        <source>%1 stores no points or time limits: 1 question loses them</source>
+        <translation>%1 speichert weder Punktwerte noch Zeitlimits: 1 Frage verliert sie</translation>
+    </message>
+    <message>
+        <source>%1 stores no points or time limits: %2 questions lose them</source>
+        <translation>%1 speichert weder Punktwerte noch Zeitlimits: %2 Fragen verlieren sie</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text (line %1). Save it as UTF-8 and import it again.</source>
+        <translation>Die Datei ist kein UTF-8-Text (Zeile %1). Speichern Sie sie als UTF-8 und importieren Sie sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Unknown format %1.</source>
+        <translation>Unbekanntes Format %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 files is not available in this version.</source>
+        <translation>Dateien im Format %1 können in dieser Version nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The quiz has no questions to export.</source>
+        <translation>Das Quiz enthält keine Fragen zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>%1 holds none of the quiz&apos;s questions; %2 was not written.</source>
+        <translation>%1 kann keine der Fragen des Quiz aufnehmen; %2 wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; an export never replaces a file.</source>
+        <translation>%1 existiert bereits; ein Export ersetzt nie eine Datei.</translation>
+    </message>
+    <message>
+        <source>Could not create %1: %2</source>
+        <translation>%1 konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (1 question).</source>
+        <translation>%1 geschrieben (1 Frage).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 questions).</source>
+        <translation>%1 geschrieben (%2 Fragen).</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>No file command was given.</source>
@@ -458,6 +830,84 @@ Bitte ersetzen oder entfernen Sie sie.</translation>
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message>
+        <source>%1 already exists; an import never replaces a file. Name a new file with --output.</source>
+        <translation>%1 existiert bereits; ein Import ersetzt nie eine Datei. Geben Sie mit --output eine neue Datei an.</translation>
+    </message>
+    <message>
+        <source>Unknown format %1.</source>
+        <translation>Unbekanntes Format %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1 as %2: %3</source>
+        <translation>%1 konnte nicht als %2 gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>No questions were imported; %1 was not written.</source>
+        <translation>Es wurden keine Fragen importiert; %1 wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not create %1: %2</source>
+        <translation>%1 konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (1 question).</source>
+        <translation>%1 geschrieben (1 Frage).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 questions).</source>
+        <translation>%1 geschrieben (%2 Fragen).</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummaryDialog</name>
+    <message>
+        <source>Import Questions</source>
+        <translation>Fragen importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Nothing in %1 can be added to this quiz:</source>
+        <translation>Aus %1 kann diesem Quiz nichts hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>1 flash card of %1 can be added:</source>
+        <translation>1 Lernkarte aus %1 kann hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>%1 flash cards of %2 can be added:</source>
+        <translation>%1 Lernkarten aus %2 können hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>1 question of %1 can be added:</source>
+        <translation>1 Frage aus %1 kann hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>%1 questions of %2 can be added:</source>
+        <translation>%1 Fragen aus %2 können hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>&amp;Add 1 question</source>
+        <translation>1 Frage hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1 questions</source>
+        <translation>%1 Fragen hin&amp;zufügen</translation>
+    </message>
+</context>
+<context>
     <name>LogCommands</name>
     <message>
         <source>Error</source>
@@ -584,6 +1034,21 @@ Bitte lassen Sie sie in Ihrem Kommentar weg.</translation>
     <message>
         <source>Access Denied!</source>
         <translation>Zugriff verweigert!</translation>
+    </message>
+</context>
+<context>
+    <name>MergedLog</name>
+    <message>
+        <source>%1 is one of the logs shown; a merged log goes into a new file.</source>
+        <translation>%1 ist eines der angezeigten Protokolle; ein zusammengeführtes Protokoll kommt in eine neue Datei.</translation>
+    </message>
+    <message>
+        <source>The merged log could not be written.</source>
+        <translation>Das zusammengeführte Protokoll konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The merged log could not be saved as %1.</source>
+        <translation>Das zusammengeführte Protokoll konnte nicht als %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -1218,6 +1683,64 @@ Sind Sie sicher?</translation>
         <source>Confirm Deletion</source>
         <translation>Löschen bestätigen</translation>
     </message>
+    <message>
+        <source>Im&amp;port questions...</source>
+        <translation>Fragen im&amp;portieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport quiz...</source>
+        <translation>Quiz e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 (.%2)...</source>
+        <translation>&amp;%1 (.%2)...</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>Fragen importieren</translation>
+    </message>
+    <message>
+        <source>Question files (*.gift *.txt *.xml *.csv *.tsv)|*.gift;*.txt;*.xml;*.csv;*.tsv|GIFT (*.gift *.txt)|*.gift;*.txt|Aiken (*.txt)|*.txt|Moodle XML (*.xml)|*.xml|CSV (*.csv)|*.csv|TSV, Anki notes (*.tsv *.txt)|*.tsv;*.txt|All files (*.*)|*.*||</source>
+        <translation>Fragendateien (*.gift *.txt *.xml *.csv *.tsv)|*.gift;*.txt;*.xml;*.csv;*.tsv|GIFT (*.gift *.txt)|*.gift;*.txt|Aiken (*.txt)|*.txt|Moodle XML (*.xml)|*.xml|CSV (*.csv)|*.csv|TSV, Anki-Notizen (*.tsv *.txt)|*.tsv;*.txt|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Could not read %1 as %2:
+%3</source>
+        <translation>%1 konnte nicht als %2 gelesen werden:
+%3</translation>
+    </message>
+    <message>
+        <source>Export Quiz as %1</source>
+        <translation>Quiz als %1 exportieren</translation>
+    </message>
+    <message>
+        <source>quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)|*.%2|All files (*.*)|*.*||</source>
+        <translation>%1-Dateien (*.%2)|*.%2|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>%1 holds none of this quiz&apos;s questions; nothing was written.</source>
+        <translation>%1 kann keine der Fragen dieses Quiz aufnehmen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not write
+%1
+%2</source>
+        <translation>Fehler beim Schreiben von
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Wrote 1 question to %1.</source>
+        <translation>1 Frage nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 questions to %2.</source>
+        <translation>%1 Fragen nach %2 geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>QuizFiles</name>
@@ -1656,7 +2179,45 @@ Für das gesamte Quiz haben Sie %5 von %6 Punkten erreicht (%7 %).</translation>
     </message>
 </context>
 <context>
-    <name>ReportPrinter</name>
+    <name>ResultsCommand</name>
+    <message>
+        <source>No results log could be read.</source>
+        <translation>Es konnte kein Ergebnisprotokoll gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Read %1 entries (%2 complete, %3 incomplete).</source>
+        <translation>%1 Einträge gelesen (%2 vollständig, %3 unvollständig).</translation>
+    </message>
+    <message>
+        <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
+        <translation>%1 Einträge stammen aus einer anderen Fassung des Quiz (andere Fragenzahl) und werden in den Zahlen nicht berücksichtigt.</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1.</source>
+        <translation>%1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 pages).</source>
+        <translation>%1 geschrieben (%2 Seiten).</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>%1 is the quiz or one of its logs; please choose another file.</source>
+        <translation>%1 ist das Quiz oder eines seiner Protokolle; bitte wählen Sie eine andere Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
@@ -1708,6 +2269,165 @@ Für das gesamte Quiz haben Sie %5 von %6 Punkten erreicht (%7 %).</translation>
     <message>
         <source>Flags</source>
         <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>The printer or file could not be opened for printing.</source>
+        <translation>Der Drucker oder die Datei konnte nicht zum Drucken geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The printer stopped before the last page.</source>
+        <translation>Der Drucker hat vor der letzten Seite angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 is the quiz or one of its logs; please choose another file.</source>
+        <translation>%1 ist das Quiz oder eines seiner Protokolle; bitte wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>Results - %1</source>
+        <translation>Ergebnisse - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsText</name>
+    <message>
+        <source>%1: read %2 entries; the log is damaged after entry %3</source>
+        <translation>%1: %2 Einträge gelesen; das Protokoll ist nach Eintrag %3 beschädigt</translation>
+    </message>
+    <message>
+        <source>%1: there is no such log.</source>
+        <translation>%1: Dieses Protokoll gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; check that you may open it.</source>
+        <translation>%1 kann nicht gelesen werden; prüfen Sie, ob Sie die Datei öffnen dürfen.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a results log.</source>
+        <translation>%1 ist ein Ordner, kein Ergebnisprotokoll.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file; a results log is an ordinary file.</source>
+        <translation>%1 ist keine Datei; ein Ergebnisprotokoll ist eine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another program; please try again in a moment.</source>
+        <translation>%1 wird gerade von einem anderen Programm geschrieben; bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>consistent</source>
+        <translation>konsistent</translation>
+    </message>
+    <message>
+        <source>acceptable</source>
+        <translation>annehmbar</translation>
+    </message>
+    <message>
+        <source>unreliable</source>
+        <translation>unzuverlässig</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>schwer</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>leicht</translation>
+    </message>
+    <message>
+        <source>check the key</source>
+        <translation>Lösung prüfen</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>trennschwach</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>vollständig</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>other quiz</source>
+        <translation>anderes Quiz</translation>
+    </message>
+    <message>
+        <source>%1 complete, %2 incomplete</source>
+        <translation>%1 vollständig, %2 unvollständig</translation>
+    </message>
+    <message>
+        <source>, %1 of another version of the quiz (left out)</source>
+        <translation>, %1 aus einer anderen Fassung des Quiz (nicht berücksichtigt)</translation>
+    </message>
+    <message>
+        <source>Entries read</source>
+        <translation>Gelesene Einträge</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>the class&apos;s average percentage</source>
+        <translation>der durchschnittliche Prozentwert der Klasse</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>half the class scored at least this</source>
+        <translation>die Hälfte der Klasse hat mindestens so viel erreicht</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Standardabweichung</translation>
+    </message>
+    <message>
+        <source>how far percentages typically lie from the mean</source>
+        <translation>wie weit die Prozentwerte typischerweise vom Mittelwert abweichen</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Niedrigster Wert</translation>
+    </message>
+    <message>
+        <source>the lowest percentage</source>
+        <translation>der niedrigste Prozentwert</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Höchster Wert</translation>
+    </message>
+    <message>
+        <source>the highest percentage</source>
+        <translation>der höchste Prozentwert</translation>
+    </message>
+    <message>
+        <source>needs three complete entries that differ</source>
+        <translation>braucht drei vollständige, unterschiedliche Einträge</translation>
+    </message>
+    <message>
+        <source>%1 (0.75 and more is consistent)</source>
+        <translation>%1 (ab 0,75 konsistent)</translation>
+    </message>
+    <message>
+        <source>Cronbach&apos;s alpha</source>
+        <translation>Cronbachs Alpha</translation>
+    </message>
+    <message>
+        <source>Standard error</source>
+        <translation>Standardmessfehler</translation>
+    </message>
+    <message>
+        <source>a percentage is uncertain by about this much</source>
+        <translation>um etwa so viel ist ein Prozentwert unsicher</translation>
+    </message>
+    <message>
+        <source>needs alpha</source>
+        <translation>braucht Cronbachs Alpha</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,378 @@ the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>no ANSWER line</source>
+        <translation>falta la línea ANSWER</translation>
+    </message>
+    <message>
+        <source>the question has no answers</source>
+        <translation>la pregunta no tiene respuestas</translation>
+    </message>
+    <message>
+        <source>ANSWER names no answer of the question</source>
+        <translation>ANSWER no indica ninguna respuesta de la pregunta</translation>
+    </message>
+    <message>
+        <source>a line is neither an answer nor the ANSWER line</source>
+        <translation>una línea no es ni una respuesta ni la línea ANSWER</translation>
+    </message>
+    <message>
+        <source>The file holds no Aiken questions.</source>
+        <translation>El archivo no contiene preguntas Aiken.</translation>
+    </message>
+    <message>
+        <source>Aiken holds no flash cards</source>
+        <translation>Aiken no admite tarjetas didácticas</translation>
+    </message>
+    <message>
+        <source>Aiken holds only questions with one correct answer</source>
+        <translation>Aiken solo admite preguntas con una única respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Aiken needs a question text</source>
+        <translation>Aiken necesita un texto de la pregunta</translation>
+    </message>
+    <message>
+        <source>too many answers</source>
+        <translation>demasiadas respuestas</translation>
+    </message>
+    <message>
+        <source>The file holds no rows.</source>
+        <translation>El archivo no contiene filas.</translation>
+    </message>
+    <message>
+        <source>The first row is not a header this program knows. It should be &quot;Question,A,B,C,D,E,Correct,Score,Time limit&quot; or &quot;Question,Answer,Score,Time limit&quot;.</source>
+        <translation>La primera fila no es una cabecera que este programa conozca. Debe ser &quot;Question,A,B,C,D,E,Correct,Score,Time limit&quot; o &quot;Question,Answer,Score,Time limit&quot;.</translation>
+    </message>
+    <message>
+        <source>the score &quot;%1&quot; is not a whole number</source>
+        <translation>la puntuación &quot;%1&quot; no es un número entero</translation>
+    </message>
+    <message>
+        <source>the time limit &quot;%1&quot; is not a whole number of seconds</source>
+        <translation>el límite de tiempo &quot;%1&quot; no es un número entero de segundos</translation>
+    </message>
+    <message>
+        <source>Correct names %1, which is no answer of the question</source>
+        <translation>Correct indica %1, que no es ninguna respuesta de la pregunta</translation>
+    </message>
+    <message>
+        <source>a CSV file of flash cards holds no questions</source>
+        <translation>un archivo CSV de tarjetas didácticas no admite preguntas</translation>
+    </message>
+    <message>
+        <source>a CSV file of questions holds no flash cards</source>
+        <translation>un archivo CSV de preguntas no admite tarjetas didácticas</translation>
+    </message>
+    <message>
+        <source>CSV holds at most five answers</source>
+        <translation>CSV admite como máximo cinco respuestas</translation>
+    </message>
+    <message>
+        <source>the line has no back: no separator found</source>
+        <translation>la línea no tiene reverso: no se ha encontrado ningún separador</translation>
+    </message>
+    <message>
+        <source>Only the first two fields of each line are read; the others (tags, further fields) are dropped.</source>
+        <translation>Solo se leen los dos primeros campos de cada línea; los demás (etiquetas, otros campos) se descartan.</translation>
+    </message>
+    <message>
+        <source>The file holds no flash cards.</source>
+        <translation>El archivo no contiene tarjetas didácticas.</translation>
+    </message>
+    <message>
+        <source>TSV holds only flash cards</source>
+        <translation>TSV solo admite tarjetas didácticas</translation>
+    </message>
+    <message>
+        <source>unbalanced braces</source>
+        <translation>llaves desparejadas</translation>
+    </message>
+    <message>
+        <source>description questions have no counterpart in Brainloft</source>
+        <translation>las preguntas de descripción no tienen equivalente en Brainloft</translation>
+    </message>
+    <message>
+        <source>essay questions have no counterpart in Brainloft</source>
+        <translation>las preguntas de ensayo no tienen equivalente en Brainloft</translation>
+    </message>
+    <message>
+        <source>numerical questions have no counterpart in Brainloft</source>
+        <translation>las preguntas numéricas no tienen equivalente en Brainloft</translation>
+    </message>
+    <message>
+        <source>the answers could not be read</source>
+        <translation>no se han podido leer las respuestas</translation>
+    </message>
+    <message>
+        <source>matching questions have no counterpart in Brainloft</source>
+        <translation>las preguntas de emparejamiento no tienen equivalente en Brainloft</translation>
+    </message>
+    <message>
+        <source>short-answer questions become flash cards only in a flash-card quiz</source>
+        <translation>las preguntas de respuesta corta solo se convierten en tarjetas didácticas en un cuestionario de tarjetas didácticas</translation>
+    </message>
+    <message>
+        <source>no answer gives full credit</source>
+        <translation>ninguna respuesta otorga la puntuación completa</translation>
+    </message>
+    <message>
+        <source>feedback dropped</source>
+        <translation>retroalimentación descartada</translation>
+    </message>
+    <message>
+        <source>The file holds no GIFT questions.</source>
+        <translation>El archivo no contiene preguntas GIFT.</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; is left out: a question shows one picture</source>
+        <translation>se omite el archivo &apos;%1&apos;: una pregunta muestra una sola imagen</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; is no picture Brainloft can show (or it is too large): it is left out</source>
+        <translation>el archivo &apos;%1&apos; no es una imagen que Brainloft pueda mostrar (o es demasiado grande): se omite</translation>
+    </message>
+    <message>
+        <source>categories have no counterpart in Brainloft: the questions after it go into the one quiz</source>
+        <translation>las categorías no tienen equivalente en Brainloft: las preguntas que siguen a la categoría van al mismo cuestionario</translation>
+    </message>
+    <message>
+        <source>descriptions have no counterpart in Brainloft</source>
+        <translation>las descripciones no tienen equivalente en Brainloft</translation>
+    </message>
+    <message>
+        <source>embedded answers (cloze) have no counterpart in Brainloft</source>
+        <translation>las respuestas incrustadas (cloze) no tienen equivalente en Brainloft</translation>
+    </message>
+    <message>
+        <source>questions of type &apos;%1&apos; have no counterpart in Brainloft</source>
+        <translation>las preguntas de tipo &apos;%1&apos; no tienen equivalente en Brainloft</translation>
+    </message>
+    <message>
+        <source>multiple-choice questions have no place in a flash-card quiz</source>
+        <translation>las preguntas de opción múltiple no caben en un cuestionario de tarjetas didácticas</translation>
+    </message>
+    <message>
+        <source>no answer earns full credit</source>
+        <translation>ninguna respuesta obtiene la puntuación completa</translation>
+    </message>
+    <message>
+        <source>only the first fully correct answer is kept</source>
+        <translation>solo se conserva la primera respuesta totalmente correcta</translation>
+    </message>
+    <message>
+        <source>pictures in answers are left out</source>
+        <translation>se omiten las imágenes de las respuestas</translation>
+    </message>
+    <message>
+        <source>no answer earns credit</source>
+        <translation>ninguna respuesta obtiene puntuación</translation>
+    </message>
+    <message>
+        <source>feedback is dropped</source>
+        <translation>se descarta la retroalimentación</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB: it is not read.</source>
+        <translation>El archivo ocupa más de 64 MiB: no se lee.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file declares XML entities, which Moodle XML files never do: it is not read.</source>
+        <translation>El archivo declara entidades XML, algo que los archivos Moodle XML nunca hacen: no se lee.</translation>
+    </message>
+    <message>
+        <source>This is not a Moodle XML file: its first element is &lt;%1&gt;, not &lt;quiz&gt;.</source>
+        <translation>No es un archivo Moodle XML: su primer elemento es &lt;%1&gt;, no &lt;quiz&gt;.</translation>
+    </message>
+    <message>
+        <source>The file is not XML (line %1, column %2): %3</source>
+        <translation>El archivo no es XML (línea %1, columna %2): %3</translation>
+    </message>
+    <message>
+        <source>The file holds no Moodle XML quiz.</source>
+        <translation>El archivo no contiene ningún cuestionario Moodle XML.</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>The file is damaged (%1).</source>
+        <translation>El archivo está dañado (%1).</translation>
+    </message>
+    <message>
+        <source>the file is damaged at %1: nothing after it was read</source>
+        <translation>el archivo está dañado en %1: no se ha leído nada de lo que sigue</translation>
+    </message>
+    <message>
+        <source>it has no correct answer</source>
+        <translation>no tiene respuesta correcta</translation>
+    </message>
+    <message>
+        <source>the flash card has no answer</source>
+        <translation>la tarjeta didáctica no tiene respuesta</translation>
+    </message>
+    <message>
+        <source>its picture could not be read: it is left out</source>
+        <translation>no se ha podido leer su imagen: se omite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moodle XML stores no time limits for questions: %n questions lose them</source>
+        <translation>
+            <numerusform>Moodle XML no guarda límites de tiempo por pregunta: %n pregunta lo pierde</numerusform>
+            <numerusform>Moodle XML no guarda límites de tiempo por pregunta: %n preguntas los pierden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the package could not be made</source>
+        <translation>no se ha podido crear el paquete</translation>
+    </message>
+    <message numerus="yes">
+        <source>QTI packages made here keep no time limits: %n questions lose them</source>
+        <translation>
+            <numerusform>Los paquetes QTI creados aquí no conservan límites de tiempo: %n pregunta lo pierde</numerusform>
+            <numerusform>Los paquetes QTI creados aquí no conservan límites de tiempo: %n preguntas los pierden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>characters the quiz&apos;s code page cannot hold: %1</source>
+        <translation>caracteres que la página de códigos del cuestionario no admite: %1</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB; no quiz holds that much text.</source>
+        <translation>El archivo ocupa más de 64 MiB; ningún cuestionario contiene tanto texto.</translation>
+    </message>
+    <message>
+        <source>Reading %1 files is not available in this version.</source>
+        <translation>La lectura de archivos %1 no está disponible en esta versión.</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>No se ha podido abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>No se ha podido leer %1: %2</translation>
+    </message>
+    <message>
+        <source>a multiple-choice question has no place in a flash-card quiz</source>
+        <translation>una pregunta de opción múltiple no cabe en un cuestionario de tarjetas didácticas</translation>
+    </message>
+    <message>
+        <source>a flash card has no place in a multiple-choice quiz</source>
+        <translation>una tarjeta didáctica no cabe en un cuestionario de opción múltiple</translation>
+    </message>
+    <message>
+        <source>fewer than two answers</source>
+        <translation>menos de dos respuestas</translation>
+    </message>
+    <message>
+        <source>more than five answers (%1): a question holds at most five</source>
+        <translation>más de cinco respuestas (%1): una pregunta admite como máximo cinco</translation>
+    </message>
+    <message>
+        <source>an answer is empty</source>
+        <translation>una respuesta está vacía</translation>
+    </message>
+    <message>
+        <source>no answer is marked correct</source>
+        <translation>ninguna respuesta está marcada como correcta</translation>
+    </message>
+    <message>
+        <source>not added: the quiz is full (%1 questions)</source>
+        <translation>no se ha añadido: el cuestionario está lleno (%1 preguntas)</translation>
+    </message>
+    <message>
+        <source>the picture could not be read and is left out</source>
+        <translation>no se ha podido leer la imagen y se omite</translation>
+    </message>
+    <message>
+        <source>imported</source>
+        <translation>importada</translation>
+    </message>
+    <message>
+        <source>Could not write the picture %1; the question is added without it.</source>
+        <translation>No se ha podido escribir la imagen %1; la pregunta se añade sin ella.</translation>
+    </message>
+    <message>
+        <source>the picture %1 was not found and is left out</source>
+        <translation>no se ha encontrado la imagen %1 y se omite</translation>
+    </message>
+    <message>
+        <source>question %1: %2</source>
+        <translation>pregunta %1: %2</translation>
+    </message>
+    <message>
+        <source>question %1, &apos;%2&apos;: %3</source>
+        <translation>pregunta %1, &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>%1 stores no pictures: 1 question loses its picture</source>
+        <translation>%1 no guarda imágenes: 1 pregunta pierde su imagen</translation>
+    </message>
+    <message>
+        <source>%1 stores no pictures: %2 questions lose them</source>
+        <translation>%1 no guarda imágenes: %2 preguntas pierden su imagen</translation>
+    </message>
+    <message>
+        <source>%1 stores no points or time limits: 1 question loses them</source>
+        <translation>%1 no guarda puntos ni límites de tiempo: 1 pregunta los pierde</translation>
+    </message>
+    <message>
+        <source>%1 stores no points or time limits: %2 questions lose them</source>
+        <translation>%1 no guarda puntos ni límites de tiempo: %2 preguntas los pierden</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text (line %1). Save it as UTF-8 and import it again.</source>
+        <translation>El archivo no es texto UTF-8 (línea %1). Guárdelo como UTF-8 y vuelva a importarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Unknown format %1.</source>
+        <translation>Formato desconocido: %1.</translation>
+    </message>
+    <message>
+        <source>Writing %1 files is not available in this version.</source>
+        <translation>La escritura de archivos %1 no está disponible en esta versión.</translation>
+    </message>
+    <message>
+        <source>The quiz has no questions to export.</source>
+        <translation>El cuestionario no tiene preguntas que exportar.</translation>
+    </message>
+    <message>
+        <source>%1 holds none of the quiz&apos;s questions; %2 was not written.</source>
+        <translation>%1 no admite ninguna de las preguntas del cuestionario; no se ha escrito %2.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; an export never replaces a file.</source>
+        <translation>%1 ya existe; una exportación nunca sustituye un archivo.</translation>
+    </message>
+    <message>
+        <source>Could not create %1: %2</source>
+        <translation>No se ha podido crear %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se ha podido escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (1 question).</source>
+        <translation>Se ha escrito %1 (1 pregunta).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 questions).</source>
+        <translation>Se ha escrito %1 (%2 preguntas).</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>No file command was given.</source>
@@ -204,7 +576,7 @@ the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">¡Contraseña no válida!</translation>
     </message>
     <message>
         <source>Password for the new quiz: </source>
@@ -220,17 +592,19 @@ the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
     </message>
     <message>
         <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Las contraseñas no coinciden.</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">¡La contraseña no puede estar vacía!</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">La contraseña nueva contiene caracteres que un archivo de cuestionario no puede guardar:
+%1
+Elija otra contraseña.</translation>
     </message>
 </context>
 <context>
@@ -309,12 +683,12 @@ Please choose another password.</source>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Puntuación</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">puntos</translation>
     </message>
     <message>
         <source>Time limit</source>
@@ -323,21 +697,21 @@ Please choose another password.</source>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">segundos</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Reducir la puntuación en</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">puntos cada</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aceptar</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
@@ -345,7 +719,7 @@ Please choose another password.</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cancelar</translation>
     </message>
     <message>
         <source>Editing Flash Card %1</source>
@@ -414,10 +788,88 @@ Please replace or remove them.</source>
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message>
+        <source>%1 already exists; an import never replaces a file. Name a new file with --output.</source>
+        <translation>%1 ya existe; una importación nunca sustituye un archivo. Indique un archivo nuevo con --output.</translation>
+    </message>
+    <message>
+        <source>Unknown format %1.</source>
+        <translation>Formato desconocido: %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1 as %2: %3</source>
+        <translation>No se ha podido leer %1 como %2: %3</translation>
+    </message>
+    <message>
+        <source>No questions were imported; %1 was not written.</source>
+        <translation>No se ha importado ninguna pregunta; no se ha escrito %1.</translation>
+    </message>
+    <message>
+        <source>Could not create %1: %2</source>
+        <translation>No se ha podido crear %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se ha podido escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (1 question).</source>
+        <translation>Se ha escrito %1 (1 pregunta).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 questions).</source>
+        <translation>Se ha escrito %1 (%2 preguntas).</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummaryDialog</name>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importar preguntas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Nothing in %1 can be added to this quiz:</source>
+        <translation>No se puede añadir nada de %1 a este cuestionario:</translation>
+    </message>
+    <message>
+        <source>1 flash card of %1 can be added:</source>
+        <translation>Se puede añadir 1 tarjeta didáctica de %1:</translation>
+    </message>
+    <message>
+        <source>%1 flash cards of %2 can be added:</source>
+        <translation>Se pueden añadir %1 tarjetas didácticas de %2:</translation>
+    </message>
+    <message>
+        <source>1 question of %1 can be added:</source>
+        <translation>Se puede añadir 1 pregunta de %1:</translation>
+    </message>
+    <message>
+        <source>%1 questions of %2 can be added:</source>
+        <translation>Se pueden añadir %1 preguntas de %2:</translation>
+    </message>
+    <message>
+        <source>&amp;Add 1 question</source>
+        <translation>&amp;Añadir 1 pregunta</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1 questions</source>
+        <translation>&amp;Añadir %1 preguntas</translation>
+    </message>
+</context>
+<context>
     <name>LogCommands</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Error</translation>
     </message>
     <message>
         <source>Log file has been deleted by some other program!</source>
@@ -539,6 +991,21 @@ No los incluya en su comentario.</translation>
     </message>
 </context>
 <context>
+    <name>MergedLog</name>
+    <message>
+        <source>%1 is one of the logs shown; a merged log goes into a new file.</source>
+        <translation>%1 es uno de los registros mostrados; un registro combinado se guarda en un archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>The merged log could not be written.</source>
+        <translation>No se ha podido escribir el registro combinado.</translation>
+    </message>
+    <message>
+        <source>The merged log could not be saved as %1.</source>
+        <translation>No se ha podido guardar el registro combinado como %1.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <source>Password</source>
@@ -617,15 +1084,15 @@ Elija otra contraseña.</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">nota: %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">No se ha podido escribir %1: %2</translation>
     </message>
     <message>
         <source>Wrote %1 (%2 pages).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Se ha escrito %1 (%2 páginas).</translation>
     </message>
 </context>
 <context>
@@ -656,7 +1123,7 @@ Elija otra contraseña.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ayu&amp;da</translation>
     </message>
     <message>
         <source>P&amp;review...</source>
@@ -672,7 +1139,7 @@ Elija otra contraseña.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cerrar</translation>
     </message>
     <message>
         <source>&amp;Flash-card sheets</source>
@@ -725,7 +1192,9 @@ Elija otra contraseña.</translation>
         <source>Could not write
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">No se ha podido escribir
+%1
+%2</translation>
     </message>
 </context>
 <context>
@@ -901,21 +1370,21 @@ the specified directory or the current working directory.</source>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Puntuación</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">puntos</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Límite de tiempo</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">segundos</translation>
     </message>
     <message>
         <source>&amp;Reduce score by</source>
@@ -925,11 +1394,11 @@ the specified directory or the current working directory.</source>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">puntos cada</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aceptar</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
@@ -937,7 +1406,7 @@ the specified directory or the current working directory.</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Cancelar</translation>
     </message>
     <message>
         <source>Editing Question %1</source>
@@ -1003,11 +1472,11 @@ Could not find or open image file %1</source>
     <name>QuestionsModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">N.º</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pregunta</translation>
     </message>
     <message>
         <source>Presented</source>
@@ -1015,7 +1484,7 @@ Could not find or open image file %1</source>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Facilidad</translation>
     </message>
     <message>
         <source>Discrimination</source>
@@ -1023,11 +1492,11 @@ Could not find or open image file %1</source>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ninguna</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Clave</translation>
     </message>
     <message>
         <source>Flag</source>
@@ -1152,6 +1621,64 @@ Are you sure?</source>
         <source>Confirm Deletion</source>
         <translation>Confirmar borrado</translation>
     </message>
+    <message>
+        <source>Im&amp;port questions...</source>
+        <translation>I&amp;mportar preguntas...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport quiz...</source>
+        <translation>E&amp;xportar cuestionario...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 (.%2)...</source>
+        <translation>&amp;%1 (.%2)...</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importar preguntas</translation>
+    </message>
+    <message>
+        <source>Question files (*.gift *.txt *.xml *.csv *.tsv)|*.gift;*.txt;*.xml;*.csv;*.tsv|GIFT (*.gift *.txt)|*.gift;*.txt|Aiken (*.txt)|*.txt|Moodle XML (*.xml)|*.xml|CSV (*.csv)|*.csv|TSV, Anki notes (*.tsv *.txt)|*.tsv;*.txt|All files (*.*)|*.*||</source>
+        <translation>Archivos de preguntas (*.gift *.txt *.xml *.csv *.tsv)|*.gift;*.txt;*.xml;*.csv;*.tsv|GIFT (*.gift *.txt)|*.gift;*.txt|Aiken (*.txt)|*.txt|Moodle XML (*.xml)|*.xml|CSV (*.csv)|*.csv|TSV, notas de Anki (*.tsv *.txt)|*.tsv;*.txt|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Could not read %1 as %2:
+%3</source>
+        <translation>No se ha podido leer %1 como %2:
+%3</translation>
+    </message>
+    <message>
+        <source>Export Quiz as %1</source>
+        <translation>Exportar cuestionario como %1</translation>
+    </message>
+    <message>
+        <source>quiz</source>
+        <translation>cuestionario</translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)|*.%2|All files (*.*)|*.*||</source>
+        <translation>Archivos %1 (*.%2)|*.%2|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>%1 holds none of this quiz&apos;s questions; nothing was written.</source>
+        <translation>%1 no admite ninguna de las preguntas de este cuestionario; no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>Could not write
+%1
+%2</source>
+        <translation>No se ha podido escribir
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Wrote 1 question to %1.</source>
+        <translation>Se ha escrito 1 pregunta en %1.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 questions to %2.</source>
+        <translation>Se han escrito %1 preguntas en %2.</translation>
+    </message>
 </context>
 <context>
     <name>QuizFiles</name>
@@ -1187,7 +1714,7 @@ The file on disk has not been changed.</source>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Archivos de Brainloft (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Save the current quiz?</source>
@@ -1386,7 +1913,7 @@ The file on disk has not been changed.</source>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Página %1 de %2</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -1446,7 +1973,7 @@ The file on disk has not been changed.</source>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pregunta</translation>
     </message>
     <message>
         <source>Points</source>
@@ -1466,11 +1993,11 @@ The file on disk has not been changed.</source>
     </message>
     <message>
         <source>The printer or file could not be opened for printing.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">No se ha podido abrir la impresora o el archivo para imprimir.</translation>
     </message>
     <message>
         <source>The printer stopped before the last page.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">La impresora se ha detenido antes de la última página.</translation>
     </message>
     <message>
         <source>%1 belongs to the quiz itself; please choose another file for the PDF.</source>
@@ -1485,7 +2012,7 @@ The file on disk has not been changed.</source>
     <name>QuizRunner</name>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Error de asignación de memoria</translation>
     </message>
     <message>
         <source>SetTimer() API call failed.</source>
@@ -1584,58 +2111,255 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
 </context>
 <context>
-    <name>ReportPrinter</name>
+    <name>ResultsCommand</name>
+    <message>
+        <source>No results log could be read.</source>
+        <translation>No se ha podido leer ningún registro de resultados.</translation>
+    </message>
+    <message>
+        <source>Read %1 entries (%2 complete, %3 incomplete).</source>
+        <translation>Se han leído %1 entradas (%2 completas, %3 incompletas).</translation>
+    </message>
+    <message>
+        <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
+        <translation>%1 entradas son de otra versión del cuestionario (con otro número de preguntas) y no se incluyen en las cifras.</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>nota: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se ha podido escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1.</source>
+        <translation>Se ha escrito %1.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 pages).</source>
+        <translation>Se ha escrito %1 (%2 páginas).</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>%1 is the quiz or one of its logs; please choose another file.</source>
+        <translation>%1 es el cuestionario o uno de sus registros; elija otro archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros: %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation type="unfinished"></translation>
+        <translation>Participantes por porcentaje (intervalos de diez puntos)</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilidad por pregunta (%)</translation>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrada</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Facilidad</translation>
     </message>
     <message>
         <source>Discr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Discr.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave</translation>
     </message>
     <message>
         <source>Flags</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos</translation>
+    </message>
+    <message>
+        <source>The printer or file could not be opened for printing.</source>
+        <translation>No se ha podido abrir la impresora o el archivo para imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer stopped before the last page.</source>
+        <translation>La impresora se ha detenido antes de la última página.</translation>
+    </message>
+    <message>
+        <source>%1 is the quiz or one of its logs; please choose another file.</source>
+        <translation>%1 es el cuestionario o uno de sus registros; elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>Results - %1</source>
+        <translation>Resultados - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsText</name>
+    <message>
+        <source>%1: read %2 entries; the log is damaged after entry %3</source>
+        <translation>%1: se han leído %2 entradas; el registro está dañado a partir de la entrada %3</translation>
+    </message>
+    <message>
+        <source>%1: there is no such log.</source>
+        <translation>%1: no existe ese registro.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; check that you may open it.</source>
+        <translation>No se puede leer %1; compruebe que tiene permiso para abrirlo.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a results log.</source>
+        <translation>%1 es una carpeta, no un registro de resultados.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file; a results log is an ordinary file.</source>
+        <translation>%1 no es un archivo; un registro de resultados es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another program; please try again in a moment.</source>
+        <translation>Otro programa está escribiendo en %1; vuelva a intentarlo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>consistent</source>
+        <translation>consistente</translation>
+    </message>
+    <message>
+        <source>acceptable</source>
+        <translation>aceptable</translation>
+    </message>
+    <message>
+        <source>unreliable</source>
+        <translation>poco fiable</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>difícil</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>fácil</translation>
+    </message>
+    <message>
+        <source>check the key</source>
+        <translation>revise la clave</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>débil</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>completa</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>incompleta</translation>
+    </message>
+    <message>
+        <source>other quiz</source>
+        <translation>otro cuestionario</translation>
+    </message>
+    <message>
+        <source>%1 complete, %2 incomplete</source>
+        <translation>%1 completas, %2 incompletas</translation>
+    </message>
+    <message>
+        <source>, %1 of another version of the quiz (left out)</source>
+        <translation>, %1 de otra versión del cuestionario (no incluidas)</translation>
+    </message>
+    <message>
+        <source>Entries read</source>
+        <translation>Entradas leídas</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>the class&apos;s average percentage</source>
+        <translation>el porcentaje medio de la clase</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>half the class scored at least this</source>
+        <translation>la mitad de la clase obtuvo al menos esto</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Desviación estándar</translation>
+    </message>
+    <message>
+        <source>how far percentages typically lie from the mean</source>
+        <translation>cuánto se alejan normalmente los porcentajes de la media</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <source>the lowest percentage</source>
+        <translation>el porcentaje mínimo</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>the highest percentage</source>
+        <translation>el porcentaje máximo</translation>
+    </message>
+    <message>
+        <source>needs three complete entries that differ</source>
+        <translation>requiere tres entradas completas distintas</translation>
+    </message>
+    <message>
+        <source>%1 (0.75 and more is consistent)</source>
+        <translation>%1 (a partir de 0,75 es consistente)</translation>
+    </message>
+    <message>
+        <source>Cronbach&apos;s alpha</source>
+        <translation>Alfa de Cronbach</translation>
+    </message>
+    <message>
+        <source>Standard error</source>
+        <translation>Error estándar</translation>
+    </message>
+    <message>
+        <source>a percentage is uncertain by about this much</source>
+        <translation>margen de incertidumbre aproximado de un porcentaje</translation>
+    </message>
+    <message>
+        <source>needs alpha</source>
+        <translation>requiere el alfa</translation>
     </message>
 </context>
 <context>
@@ -1662,7 +2386,7 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ayu&amp;da</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1678,7 +2402,7 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Pregunta</translation>
     </message>
     <message>
         <source>Chosen</source>
@@ -1686,7 +2410,7 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Clave</translation>
     </message>
     <message>
         <source>Earned</source>
@@ -1694,7 +2418,7 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Puntuación</translation>
     </message>
     <message>
         <source>&amp;Takers</source>
@@ -1722,7 +2446,7 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 entradas son de otra versión del cuestionario (con otro número de preguntas) y no se incluyen en las cifras.</translation>
     </message>
     <message>
         <source>No log read yet.</source>
@@ -1730,11 +2454,11 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Registros: %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Participantes por porcentaje (intervalos de diez puntos)</translation>
     </message>
     <message>
         <source>Takers</source>
@@ -1742,11 +2466,11 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Facilidad por pregunta (%)</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Facilidad</translation>
     </message>
     <message>
         <source>right</source>
@@ -1818,11 +2542,11 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">No se ha podido escribir %1: %2</translation>
     </message>
     <message>
         <source>Wrote %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Se ha escrito %1.</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
@@ -1845,7 +2569,7 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Estado</translation>
     </message>
     <message>
         <source>Presented</source>

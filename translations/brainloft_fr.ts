@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later: you may use, share and change it. It comes with no warranty.</source>
-        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure : vous pouvez l'utiliser, le partager et le modifier. Il est fourni sans aucune garantie.</translation>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure&#xa0;: vous pouvez l&apos;utiliser, le partager et le modifier. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Choose the setting(s) you wish to apply:</source>
-        <translation>Choisissez le ou les paramètres à appliquer :</translation>
+        <translation>Choisissez le ou les paramètres à appliquer&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Score</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>You must choose at least one settting to apply!</source>
-        <translation>Vous devez choisir au moins un paramètre à appliquer !</translation>
+        <translation>Vous devez choisir au moins un paramètre à appliquer&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -64,7 +64,7 @@
     <message>
         <source>Usage: </source>
         <extracomment>The start of the --help text; the lines below it are indented to match.</extracomment>
-        <translation>Utilisation : </translation>
+        <translation>Utilisation&#xa0;: </translation>
     </message>
     <message>
         <source>Builds and takes quizzes.
@@ -76,12 +76,12 @@
         <source>  QUIZ.blz          take the quiz, then quit
   --edit QUIZ.blz   open the quiz for editing (asks for its password)
   --results QUIZ.blz [MORE.blg ...]
-                    show the results in the quiz's log and in the other logs
+                    show the results in the quiz&apos;s log and in the other logs
                     named; with any of these options, write files instead:
     --takers-csv FILE    one row per logged attempt
     --items-csv FILE     one row per question: facility, discrimination and
                          how often each answer was chosen
-    --summary-csv FILE   the class's figures in one row
+    --summary-csv FILE   the class&apos;s figures in one row
     --report-pdf FILE    the summary, the charts and the question table
   --import FILE --output NEW.blz
                     make a new quiz from the questions in FILE; an existing
@@ -96,7 +96,7 @@
     --answer-key         add the answer key
     --key-only           write only the answer key
     --versions N         N versions (1 to 26, A to Z), each in its own order
-  --uninstall       remove Brainloft's desktop entries and program files
+  --uninstall       remove Brainloft&apos;s desktop entries and program files
   --help            show this help and quit
   --version         show the version and quit
 </source>
@@ -105,23 +105,23 @@
   --edit QUIZ.blz   ouvrir le quiz pour le modifier (demande son mot de passe)
   --results QUIZ.blz [MORE.blg ...]
                     afficher les résultats du journal du quiz et des autres
-                    journaux nommés ; avec l'une de ces options, écrire des
-                    fichiers à la place :
+                    journaux nommés&#xa0;; avec l&apos;une de ces options, écrire des
+                    fichiers à la place&#xa0;:
     --takers-csv FILE    une ligne par tentative enregistrée
-    --items-csv FILE     une ligne par question : facilité, discrimination et
+    --items-csv FILE     une ligne par question&#xa0;: facilité, discrimination et
                          fréquence de choix de chaque réponse
     --summary-csv FILE   les chiffres de la classe sur une ligne
     --report-pdf FILE    la synthèse, les graphiques et le tableau des questions
   --import FILE --output NEW.blz
-                    créer un nouveau quiz à partir des questions de FILE ; un
-                    fichier existant n'est jamais remplacé
-    --format FORMAT      gift, aiken, moodle-xml, csv ou tsv (deviné s'il
-                         n'est pas donné)
+                    créer un nouveau quiz à partir des questions de FILE&#xa0;; un
+                    fichier existant n&apos;est jamais remplacé
+    --format FORMAT      gift, aiken, moodle-xml, csv ou tsv (deviné s&apos;il
+                         n&apos;est pas donné)
     --flash-cards        créer un quiz de cartes de révision
   --export FORMAT QUIZ.blz OUTPUT
                     écrire le quiz en gift, aiken, moodle-xml, qti, csv ou tsv
   --print-pdf QUIZ.blz OUT.pdf
-                    écrire le quiz comme sujet d'examen
+                    écrire le quiz comme sujet d&apos;examen
     --answer-key         ajouter le corrigé
     --key-only           écrire seulement le corrigé
     --versions N         N versions (1 à 26, A à Z), chacune dans son ordre
@@ -133,24 +133,24 @@
     <message>
         <source>Options may also be written /edit and /uninstall.
 </source>
-        <translation>Les options peuvent aussi s'écrire /edit et /uninstall.
+        <translation>Les options peuvent aussi s&apos;écrire /edit et /uninstall.
 </translation>
     </message>
     <message>
-        <source>The commands that write files need no display and leave the desktop's files
-alone. Those that reveal a quiz's answers or results need its password: from
+        <source>The commands that write files need no display and leave the desktop&apos;s files
+alone. Those that reveal a quiz&apos;s answers or results need its password: from
 the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
 </source>
-        <translation>Les commandes qui écrivent des fichiers n'ont pas besoin d'écran et ne touchent
+        <translation>Les commandes qui écrivent des fichiers n&apos;ont pas besoin d&apos;écran et ne touchent
 pas aux fichiers du bureau. Celles qui révèlent les réponses ou les résultats
-d'un quiz demandent son mot de passe : pris dans la variable d'environnement
+d&apos;un quiz demandent son mot de passe&#xa0;: pris dans la variable d&apos;environnement
 BRAINLOFT_PASSWORD, ou demandé dans le terminal.
 </translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 failed, 2 bad arguments, 3 wrong password.
 </source>
-        <translation>Code de sortie : 0 terminé, 1 échec, 2 arguments incorrects, 3 mot de passe incorrect.
+        <translation>Code de sortie&#xa0;: 0 terminé, 1 échec, 2 arguments incorrects, 3 mot de passe incorrect.
 </translation>
     </message>
     <message>
@@ -191,7 +191,7 @@ BRAINLOFT_PASSWORD, ou demandé dans le terminal.
     </message>
     <message>
         <source>unknown import format %1</source>
-        <translation>format d'importation inconnu %1</translation>
+        <translation>format d&apos;importation inconnu %1</translation>
     </message>
     <message>
         <source>--export needs a format, the quiz and the file to write</source>
@@ -199,7 +199,7 @@ BRAINLOFT_PASSWORD, ou demandé dans le terminal.
     </message>
     <message>
         <source>unknown export format %1</source>
-        <translation>format d'exportation inconnu %1</translation>
+        <translation>format d&apos;exportation inconnu %1</translation>
     </message>
     <message>
         <source>--print-pdf needs the quiz and the PDF file to write</source>
@@ -207,7 +207,7 @@ BRAINLOFT_PASSWORD, ou demandé dans le terminal.
     </message>
     <message>
         <source>--answer-key and --key-only exclude each other</source>
-        <translation>--answer-key et --key-only s'excluent mutuellement</translation>
+        <translation>--answer-key et --key-only s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>--versions takes a number from 1 to 26</source>
@@ -223,48 +223,420 @@ BRAINLOFT_PASSWORD, ou demandé dans le terminal.
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>no ANSWER line</source>
+        <translation>aucune ligne ANSWER</translation>
+    </message>
+    <message>
+        <source>the question has no answers</source>
+        <translation>la question n&apos;a pas de réponses</translation>
+    </message>
+    <message>
+        <source>ANSWER names no answer of the question</source>
+        <translation>ANSWER ne désigne aucune réponse de la question</translation>
+    </message>
+    <message>
+        <source>a line is neither an answer nor the ANSWER line</source>
+        <translation>une ligne n&apos;est ni une réponse ni la ligne ANSWER</translation>
+    </message>
+    <message>
+        <source>The file holds no Aiken questions.</source>
+        <translation>Le fichier ne contient aucune question Aiken.</translation>
+    </message>
+    <message>
+        <source>Aiken holds no flash cards</source>
+        <translation>Aiken ne contient pas de cartes de révision</translation>
+    </message>
+    <message>
+        <source>Aiken holds only questions with one correct answer</source>
+        <translation>Aiken ne contient que des questions à une seule réponse correcte</translation>
+    </message>
+    <message>
+        <source>Aiken needs a question text</source>
+        <translation>Aiken exige un texte de question</translation>
+    </message>
+    <message>
+        <source>too many answers</source>
+        <translation>trop de réponses</translation>
+    </message>
+    <message>
+        <source>The file holds no rows.</source>
+        <translation>Le fichier ne contient aucune ligne.</translation>
+    </message>
+    <message>
+        <source>The first row is not a header this program knows. It should be &quot;Question,A,B,C,D,E,Correct,Score,Time limit&quot; or &quot;Question,Answer,Score,Time limit&quot;.</source>
+        <translation>La première ligne n&apos;est pas un en-tête connu de ce programme. Elle doit être &quot;Question,A,B,C,D,E,Correct,Score,Time limit&quot; ou &quot;Question,Answer,Score,Time limit&quot;.</translation>
+    </message>
+    <message>
+        <source>the score &quot;%1&quot; is not a whole number</source>
+        <translation>le barème &quot;%1&quot; n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the time limit &quot;%1&quot; is not a whole number of seconds</source>
+        <translation>le temps limite &quot;%1&quot; n&apos;est pas un nombre entier de secondes</translation>
+    </message>
+    <message>
+        <source>Correct names %1, which is no answer of the question</source>
+        <translation>la colonne Correct désigne %1, qui n&apos;est aucune réponse de la question</translation>
+    </message>
+    <message>
+        <source>a CSV file of flash cards holds no questions</source>
+        <translation>un fichier CSV de cartes de révision ne contient pas de questions</translation>
+    </message>
+    <message>
+        <source>a CSV file of questions holds no flash cards</source>
+        <translation>un fichier CSV de questions ne contient pas de cartes de révision</translation>
+    </message>
+    <message>
+        <source>CSV holds at most five answers</source>
+        <translation>CSV contient au plus cinq réponses</translation>
+    </message>
+    <message>
+        <source>the line has no back: no separator found</source>
+        <translation>la ligne n&apos;a pas de verso&#xa0;: aucun séparateur trouvé</translation>
+    </message>
+    <message>
+        <source>Only the first two fields of each line are read; the others (tags, further fields) are dropped.</source>
+        <translation>Seuls les deux premiers champs de chaque ligne sont lus&#xa0;; les autres (étiquettes, champs suivants) sont ignorés.</translation>
+    </message>
+    <message>
+        <source>The file holds no flash cards.</source>
+        <translation>Le fichier ne contient aucune carte de révision.</translation>
+    </message>
+    <message>
+        <source>TSV holds only flash cards</source>
+        <translation>TSV ne contient que des cartes de révision</translation>
+    </message>
+    <message>
+        <source>unbalanced braces</source>
+        <translation>accolades non appariées</translation>
+    </message>
+    <message>
+        <source>description questions have no counterpart in Brainloft</source>
+        <translation>les questions de type description n&apos;ont pas d&apos;équivalent dans Brainloft</translation>
+    </message>
+    <message>
+        <source>essay questions have no counterpart in Brainloft</source>
+        <translation>les questions de composition n&apos;ont pas d&apos;équivalent dans Brainloft</translation>
+    </message>
+    <message>
+        <source>numerical questions have no counterpart in Brainloft</source>
+        <translation>les questions numériques n&apos;ont pas d&apos;équivalent dans Brainloft</translation>
+    </message>
+    <message>
+        <source>the answers could not be read</source>
+        <translation>les réponses n&apos;ont pas pu être lues</translation>
+    </message>
+    <message>
+        <source>matching questions have no counterpart in Brainloft</source>
+        <translation>les questions d&apos;appariement n&apos;ont pas d&apos;équivalent dans Brainloft</translation>
+    </message>
+    <message>
+        <source>short-answer questions become flash cards only in a flash-card quiz</source>
+        <translation>les questions à réponse courte ne deviennent des cartes de révision que dans un quiz de cartes de révision</translation>
+    </message>
+    <message>
+        <source>no answer gives full credit</source>
+        <translation>aucune réponse ne donne tous les points</translation>
+    </message>
+    <message>
+        <source>feedback dropped</source>
+        <translation>rétroaction ignorée</translation>
+    </message>
+    <message>
+        <source>The file holds no GIFT questions.</source>
+        <translation>Le fichier ne contient aucune question GIFT.</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; is left out: a question shows one picture</source>
+        <translation>le fichier &apos;%1&apos; est ignoré&#xa0;: une question n&apos;affiche qu&apos;une image</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; is no picture Brainloft can show (or it is too large): it is left out</source>
+        <translation>le fichier &apos;%1&apos; n&apos;est pas une image que Brainloft peut afficher (ou il est trop grand)&#xa0;: il est ignoré</translation>
+    </message>
+    <message>
+        <source>categories have no counterpart in Brainloft: the questions after it go into the one quiz</source>
+        <translation>les catégories n&apos;ont pas d&apos;équivalent dans Brainloft&#xa0;: les questions qui suivent vont dans l&apos;unique quiz</translation>
+    </message>
+    <message>
+        <source>descriptions have no counterpart in Brainloft</source>
+        <translation>les descriptions n&apos;ont pas d&apos;équivalent dans Brainloft</translation>
+    </message>
+    <message>
+        <source>embedded answers (cloze) have no counterpart in Brainloft</source>
+        <translation>les réponses intégrées (cloze) n&apos;ont pas d&apos;équivalent dans Brainloft</translation>
+    </message>
+    <message>
+        <source>questions of type &apos;%1&apos; have no counterpart in Brainloft</source>
+        <translation>les questions de type &apos;%1&apos; n&apos;ont pas d&apos;équivalent dans Brainloft</translation>
+    </message>
+    <message>
+        <source>multiple-choice questions have no place in a flash-card quiz</source>
+        <translation>les questions à choix multiples n&apos;ont pas leur place dans un quiz de cartes de révision</translation>
+    </message>
+    <message>
+        <source>no answer earns full credit</source>
+        <translation>aucune réponse ne rapporte tous les points</translation>
+    </message>
+    <message>
+        <source>only the first fully correct answer is kept</source>
+        <translation>seule la première réponse entièrement correcte est conservée</translation>
+    </message>
+    <message>
+        <source>pictures in answers are left out</source>
+        <translation>les images des réponses sont ignorées</translation>
+    </message>
+    <message>
+        <source>no answer earns credit</source>
+        <translation>aucune réponse ne rapporte de points</translation>
+    </message>
+    <message>
+        <source>feedback is dropped</source>
+        <translation>la rétroaction est ignorée</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB: it is not read.</source>
+        <translation>Le fichier dépasse 64 Mio&#xa0;: il n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file declares XML entities, which Moodle XML files never do: it is not read.</source>
+        <translation>Le fichier déclare des entités XML, ce que les fichiers Moodle XML ne font jamais&#xa0;: il n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>This is not a Moodle XML file: its first element is &lt;%1&gt;, not &lt;quiz&gt;.</source>
+        <translation>Ce n&apos;est pas un fichier Moodle XML&#xa0;: son premier élément est &lt;%1&gt;, et non &lt;quiz&gt;.</translation>
+    </message>
+    <message>
+        <source>The file is not XML (line %1, column %2): %3</source>
+        <translation>Le fichier n&apos;est pas du XML (ligne %1, colonne %2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The file holds no Moodle XML quiz.</source>
+        <translation>Le fichier ne contient aucun quiz Moodle XML.</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The file is damaged (%1).</source>
+        <translation>Le fichier est endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>the file is damaged at %1: nothing after it was read</source>
+        <translation>le fichier est endommagé à %1&#xa0;: rien n&apos;a été lu au-delà</translation>
+    </message>
+    <message>
+        <source>it has no correct answer</source>
+        <translation>elle n&apos;a pas de réponse correcte</translation>
+    </message>
+    <message>
+        <source>the flash card has no answer</source>
+        <translation>la carte de révision n&apos;a pas de réponse</translation>
+    </message>
+    <message>
+        <source>its picture could not be read: it is left out</source>
+        <translation>son image n&apos;a pas pu être lue&#xa0;: elle est ignorée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moodle XML stores no time limits for questions: %n questions lose them</source>
+        <translation>
+            <numerusform>Moodle XML n&apos;enregistre pas de temps limite par question&#xa0;: %n question le perd</numerusform>
+            <numerusform>Moodle XML n&apos;enregistre pas de temps limite par question&#xa0;: %n questions le perdent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the package could not be made</source>
+        <translation>le paquet n&apos;a pas pu être créé</translation>
+    </message>
+    <message numerus="yes">
+        <source>QTI packages made here keep no time limits: %n questions lose them</source>
+        <translation>
+            <numerusform>Les paquets QTI créés ici ne conservent pas les temps limites&#xa0;: %n question perd le sien</numerusform>
+            <numerusform>Les paquets QTI créés ici ne conservent pas les temps limites&#xa0;: %n questions perdent le leur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>characters the quiz&apos;s code page cannot hold: %1</source>
+        <translation>caractères que le jeu de caractères du quiz ne peut pas contenir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB; no quiz holds that much text.</source>
+        <translation>Le fichier dépasse 64 Mio&#xa0;; aucun quiz ne contient autant de texte.</translation>
+    </message>
+    <message>
+        <source>Reading %1 files is not available in this version.</source>
+        <translation>La lecture des fichiers %1 n&apos;est pas disponible dans cette version.</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>a multiple-choice question has no place in a flash-card quiz</source>
+        <translation>une question à choix multiples n&apos;a pas sa place dans un quiz de cartes de révision</translation>
+    </message>
+    <message>
+        <source>a flash card has no place in a multiple-choice quiz</source>
+        <translation>une carte de révision n&apos;a pas sa place dans un quiz à choix multiples</translation>
+    </message>
+    <message>
+        <source>fewer than two answers</source>
+        <translation>moins de deux réponses</translation>
+    </message>
+    <message>
+        <source>more than five answers (%1): a question holds at most five</source>
+        <translation>plus de cinq réponses (%1)&#xa0;: une question en contient au plus cinq</translation>
+    </message>
+    <message>
+        <source>an answer is empty</source>
+        <translation>une réponse est vide</translation>
+    </message>
+    <message>
+        <source>no answer is marked correct</source>
+        <translation>aucune réponse n&apos;est marquée correcte</translation>
+    </message>
+    <message>
+        <source>not added: the quiz is full (%1 questions)</source>
+        <translation>non ajoutée&#xa0;: le quiz est plein (%1 questions)</translation>
+    </message>
+    <message>
+        <source>the picture could not be read and is left out</source>
+        <translation>l&apos;image n&apos;a pas pu être lue et est ignorée</translation>
+    </message>
+    <message>
+        <source>imported</source>
+        <translation>importée</translation>
+    </message>
+    <message>
+        <source>Could not write the picture %1; the question is added without it.</source>
+        <translation>Impossible d&apos;écrire l&apos;image %1&#xa0;; la question est ajoutée sans elle.</translation>
+    </message>
+    <message>
+        <source>the picture %1 was not found and is left out</source>
+        <translation>l&apos;image %1 est introuvable et est ignorée</translation>
+    </message>
+    <message>
+        <source>question %1: %2</source>
+        <translation>question %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>question %1, &apos;%2&apos;: %3</source>
+        <translation>question %1, &apos;%2&apos;&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 stores no pictures: 1 question loses its picture</source>
+        <translation>%1 n&apos;enregistre pas d&apos;images&#xa0;: 1 question perd son image</translation>
+    </message>
+    <message>
+        <source>%1 stores no pictures: %2 questions lose them</source>
+        <translation>%1 n&apos;enregistre pas d&apos;images&#xa0;: %2 questions perdent la leur</translation>
+    </message>
+    <message>
+        <source>%1 stores no points or time limits: 1 question loses them</source>
+        <translation>%1 n&apos;enregistre ni barème ni temps limite&#xa0;: 1 question les perd</translation>
+    </message>
+    <message>
+        <source>%1 stores no points or time limits: %2 questions lose them</source>
+        <translation>%1 n&apos;enregistre ni barème ni temps limite&#xa0;: %2 questions les perdent</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8 text (line %1). Save it as UTF-8 and import it again.</source>
+        <translation>Le fichier n&apos;est pas du texte UTF-8 (ligne %1). Enregistrez-le en UTF-8 et importez-le à nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Unknown format %1.</source>
+        <translation>Format %1 inconnu.</translation>
+    </message>
+    <message>
+        <source>Writing %1 files is not available in this version.</source>
+        <translation>L&apos;écriture des fichiers %1 n&apos;est pas disponible dans cette version.</translation>
+    </message>
+    <message>
+        <source>The quiz has no questions to export.</source>
+        <translation>Le quiz n&apos;a aucune question à exporter.</translation>
+    </message>
+    <message>
+        <source>%1 holds none of the quiz&apos;s questions; %2 was not written.</source>
+        <translation>%1 ne peut contenir aucune des questions du quiz&#xa0;; %2 n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; an export never replaces a file.</source>
+        <translation>%1 existe déjà&#xa0;; une exportation ne remplace jamais un fichier.</translation>
+    </message>
+    <message>
+        <source>Could not create %1: %2</source>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (1 question).</source>
+        <translation>%1 écrit (1 question).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 questions).</source>
+        <translation>%1 écrit (%2 questions).</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>No file command was given.</source>
-        <translation>Aucune commande de fichier n'a été donnée.</translation>
+        <translation>Aucune commande de fichier n&apos;a été donnée.</translation>
     </message>
     <message>
         <source>Password: </source>
-        <translation>Mot de passe : </translation>
+        <translation>Mot de passe&#xa0;: </translation>
     </message>
     <message>
-        <source>This command needs the quiz's password: set %1 or run it on a terminal.</source>
-        <translation>Cette commande demande le mot de passe du quiz : définissez %1 ou lancez-la dans un terminal.</translation>
+        <source>This command needs the quiz&apos;s password: set %1 or run it on a terminal.</source>
+        <translation>Cette commande demande le mot de passe du quiz&#xa0;: définissez %1 ou lancez-la dans un terminal.</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation>Mot de passe incorrect !</translation>
+        <translation>Mot de passe incorrect&#xa0;!</translation>
     </message>
     <message>
         <source>Password for the new quiz: </source>
-        <translation>Mot de passe du nouveau quiz : </translation>
+        <translation>Mot de passe du nouveau quiz&#xa0;: </translation>
     </message>
     <message>
         <source>A new quiz needs a password: set %1 or run this on a terminal.</source>
-        <translation>Un nouveau quiz demande un mot de passe : définissez %1 ou lancez ceci dans un terminal.</translation>
+        <translation>Un nouveau quiz demande un mot de passe&#xa0;: définissez %1 ou lancez ceci dans un terminal.</translation>
     </message>
     <message>
         <source>Confirm the password: </source>
-        <translation>Confirmez le mot de passe : </translation>
+        <translation>Confirmez le mot de passe&#xa0;: </translation>
     </message>
     <message>
-        <source>Passwords don't match.</source>
+        <source>Passwords don&apos;t match.</source>
         <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation>Le mot de passe ne peut pas être vide !</translation>
+        <translation>Le mot de passe ne peut pas être vide&#xa0;!</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation>Le nouveau mot de passe contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+        <translation>Le nouveau mot de passe contient des caractères qu&apos;un fichier de quiz ne peut pas enregistrer&#xa0;:
 %1
 Veuillez choisir un autre mot de passe.</translation>
     </message>
@@ -277,7 +649,7 @@ Veuillez choisir un autre mot de passe.</translation>
     </message>
     <message>
         <source>&amp;Enter your answer here:</source>
-        <translation>&amp;Saisissez votre réponse ici :</translation>
+        <translation>&amp;Saisissez votre réponse ici&#xa0;:</translation>
     </message>
     <message>
         <source>Status</source>
@@ -286,7 +658,7 @@ Veuillez choisir un autre mot de passe.</translation>
     <message>
         <source>&amp;Show me the answer!</source>
         <extracomment>A fixed-width button on the flash-card screen: keep to about 30 characters.</extracomment>
-        <translation>&amp;Montrer la réponse !</translation>
+        <translation>&amp;Montrer la réponse&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Right</source>
@@ -329,7 +701,7 @@ Veuillez choisir un autre mot de passe.</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation>Fichier &amp;image :</translation>
+        <translation>Fichier &amp;image&#xa0;:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
@@ -397,13 +769,13 @@ Veuillez choisir un autre mot de passe.</translation>
     </message>
     <message>
         <source>Quit without adding this flash card?</source>
-        <translation>Quitter sans ajouter cette carte ?</translation>
+        <translation>Quitter sans ajouter cette carte&#xa0;?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation>Le texte de la question contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+        <translation>Le texte de la question contient des caractères qu&apos;un fichier de quiz ne peut pas enregistrer&#xa0;:
 %1
 Veuillez les remplacer ou les supprimer.</translation>
     </message>
@@ -411,7 +783,7 @@ Veuillez les remplacer ou les supprimer.</translation>
         <source>The answer contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation>La réponse contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+        <translation>La réponse contient des caractères qu&apos;un fichier de quiz ne peut pas enregistrer&#xa0;:
 %1
 Veuillez les remplacer ou les supprimer.</translation>
     </message>
@@ -431,7 +803,7 @@ Veuillez les remplacer ou les supprimer.</translation>
     <name>FormText</name>
     <message>
         <source>%1 is too large: a quiz file holds numbers up to %2.</source>
-        <translation>%1 est trop grand : un fichier de quiz contient des nombres jusqu'à %2.</translation>
+        <translation>%1 est trop grand&#xa0;: un fichier de quiz contient des nombres jusqu&apos;à %2.</translation>
     </message>
 </context>
 <context>
@@ -454,6 +826,84 @@ Veuillez les remplacer ou les supprimer.</translation>
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message>
+        <source>%1 already exists; an import never replaces a file. Name a new file with --output.</source>
+        <translation>%1 existe déjà&#xa0;; une importation ne remplace jamais un fichier. Indiquez un nouveau fichier avec --output.</translation>
+    </message>
+    <message>
+        <source>Unknown format %1.</source>
+        <translation>Format %1 inconnu.</translation>
+    </message>
+    <message>
+        <source>Could not read %1 as %2: %3</source>
+        <translation>Impossible de lire %1 au format %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>No questions were imported; %1 was not written.</source>
+        <translation>Aucune question n&apos;a été importée&#xa0;; %1 n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Could not create %1: %2</source>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (1 question).</source>
+        <translation>%1 écrit (1 question).</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 questions).</source>
+        <translation>%1 écrit (%2 questions).</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummaryDialog</name>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importer des questions</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Nothing in %1 can be added to this quiz:</source>
+        <translation>Rien dans %1 ne peut être ajouté à ce quiz&#xa0;:</translation>
+    </message>
+    <message>
+        <source>1 flash card of %1 can be added:</source>
+        <translation>1 carte de révision de %1 peut être ajoutée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 flash cards of %2 can be added:</source>
+        <translation>%1 cartes de révision de %2 peuvent être ajoutées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>1 question of %1 can be added:</source>
+        <translation>1 question de %1 peut être ajoutée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 questions of %2 can be added:</source>
+        <translation>%1 questions de %2 peuvent être ajoutées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Add 1 question</source>
+        <translation>A&amp;jouter 1 question</translation>
+    </message>
+    <message>
+        <source>&amp;Add %1 questions</source>
+        <translation>A&amp;jouter %1 questions</translation>
+    </message>
+</context>
+<context>
     <name>LogCommands</name>
     <message>
         <source>Error</source>
@@ -461,11 +911,11 @@ Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>Log file has been deleted by some other program!</source>
-        <translation>Le journal a été supprimé par un autre programme !</translation>
+        <translation>Le journal a été supprimé par un autre programme&#xa0;!</translation>
     </message>
     <message>
         <source>Save Quiz Log As:</source>
-        <translation>Enregistrer le journal du quiz sous :</translation>
+        <translation>Enregistrer le journal du quiz sous&#xa0;:</translation>
     </message>
     <message>
         <source>Text files (*.txt)|*.txt|Log files (*.log)|*.log|All Files (*.*)|*.*||</source>
@@ -474,13 +924,13 @@ Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>Cannot export log file to itself!</source>
-        <translation>Impossible d'exporter le journal vers lui-même !</translation>
+        <translation>Impossible d&apos;exporter le journal vers lui-même&#xa0;!</translation>
     </message>
     <message>
         <source>This will delete the log file permanently.
 Are you sure you want to do this?</source>
         <translation>Le journal sera supprimé définitivement.
-Voulez-vous vraiment continuer ?</translation>
+Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Could not delete %1
@@ -492,7 +942,7 @@ ou utilisé par un autre programme</translation>
     </message>
     <message>
         <source>Could not open %1 for input.</source>
-        <translation>Impossible d'ouvrir %1 en lecture.</translation>
+        <translation>Impossible d&apos;ouvrir %1 en lecture.</translation>
     </message>
     <message>
         <source>Could not replace output file %1</source>
@@ -501,12 +951,12 @@ ou utilisé par un autre programme</translation>
     <message>
         <source>Input file %1
 is either damaged or not a Brainloft Log</source>
-        <translation>Le fichier d'entrée %1
-est endommagé ou n'est pas un journal Brainloft</translation>
+        <translation>Le fichier d&apos;entrée %1
+est endommagé ou n&apos;est pas un journal Brainloft</translation>
     </message>
     <message>
         <source>Error writing to %1</source>
-        <translation>Erreur d'écriture dans %1</translation>
+        <translation>Erreur d&apos;écriture dans %1</translation>
     </message>
 </context>
 <context>
@@ -517,20 +967,20 @@ est endommagé ou n'est pas un journal Brainloft</translation>
     </message>
     <message>
         <source>Enter a comment (name, student number, etc.) to identify your log entry:</source>
-        <translation>Saisissez un commentaire (nom, numéro d'élève, etc.) pour identifier votre entrée dans le journal :</translation>
+        <translation>Saisissez un commentaire (nom, numéro d&apos;élève, etc.) pour identifier votre entrée dans le journal&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Don't log my score!</source>
-        <translation>Ne pas enregistrer mon score !</translation>
+        <source>Don&apos;t log my score!</source>
+        <translation>Ne pas enregistrer mon score&#xa0;!</translation>
     </message>
     <message>
         <source>The log cannot store these characters: %1
 Please leave them out of your comment.</source>
-        <translation>Le journal ne peut pas enregistrer ces caractères : %1
+        <translation>Le journal ne peut pas enregistrer ces caractères&#xa0;: %1
 Veuillez les retirer de votre commentaire.</translation>
     </message>
 </context>
@@ -579,7 +1029,22 @@ Veuillez les retirer de votre commentaire.</translation>
     </message>
     <message>
         <source>Access Denied!</source>
-        <translation>Accès refusé !</translation>
+        <translation>Accès refusé&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>MergedLog</name>
+    <message>
+        <source>%1 is one of the logs shown; a merged log goes into a new file.</source>
+        <translation>%1 est l&apos;un des journaux affichés&#xa0;; un journal fusionné va dans un nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>The merged log could not be written.</source>
+        <translation>Le journal fusionné n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The merged log could not be saved as %1.</source>
+        <translation>Le journal fusionné n&apos;a pas pu être enregistré sous %1.</translation>
     </message>
 </context>
 <context>
@@ -590,19 +1055,19 @@ Veuillez les retirer de votre commentaire.</translation>
     </message>
     <message>
         <source>Select the password that will be required to edit this quiz or access any logged scores:</source>
-        <translation>Choisissez le mot de passe qui sera demandé pour modifier ce quiz ou consulter les scores enregistrés :</translation>
+        <translation>Choisissez le mot de passe qui sera demandé pour modifier ce quiz ou consulter les scores enregistrés&#xa0;:</translation>
     </message>
     <message>
         <source>Enter &amp;old password:</source>
-        <translation>&amp;Ancien mot de passe :</translation>
+        <translation>&amp;Ancien mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Enter &amp;new password:</source>
-        <translation>&amp;Nouveau mot de passe :</translation>
+        <translation>&amp;Nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Confirm new password:</source>
-        <translation>&amp;Confirmer le mot de passe :</translation>
+        <translation>&amp;Confirmer le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -618,7 +1083,7 @@ Veuillez les retirer de votre commentaire.</translation>
     </message>
     <message>
         <source>&amp;Enter password:</source>
-        <translation>&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Enter Password</source>
@@ -634,21 +1099,21 @@ Veuillez les retirer de votre commentaire.</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation>Mot de passe incorrect !</translation>
+        <translation>Mot de passe incorrect&#xa0;!</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation>Le mot de passe ne peut pas être vide !</translation>
+        <translation>Le mot de passe ne peut pas être vide&#xa0;!</translation>
     </message>
     <message>
-        <source>Passwords don't match.</source>
+        <source>Passwords don&apos;t match.</source>
         <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation>Le nouveau mot de passe contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+        <translation>Le nouveau mot de passe contient des caractères qu&apos;un fichier de quiz ne peut pas enregistrer&#xa0;:
 %1
 Veuillez choisir un autre mot de passe.</translation>
     </message>
@@ -657,15 +1122,15 @@ Veuillez choisir un autre mot de passe.</translation>
     <name>PrintPdfCommand</name>
     <message>
         <source>The quiz has no questions to print.</source>
-        <translation>Le quiz n'a aucune question à imprimer.</translation>
+        <translation>Le quiz n&apos;a aucune question à imprimer.</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation>remarque : %1</translation>
+        <translation>remarque&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Wrote %1 (%2 pages).</source>
@@ -684,7 +1149,7 @@ Veuillez choisir un autre mot de passe.</translation>
     </message>
     <message>
         <source>&amp;Exam paper</source>
-        <translation>&amp;Sujet d'examen</translation>
+        <translation>&amp;Sujet d&apos;examen</translation>
     </message>
     <message>
         <source>&amp;Answer key</source>
@@ -692,11 +1157,11 @@ Veuillez choisir un autre mot de passe.</translation>
     </message>
     <message>
         <source>&amp;Versions:</source>
-        <translation>&amp;Versions :</translation>
+        <translation>&amp;Versions&#xa0;:</translation>
     </message>
     <message>
         <source>This quiz keeps its questions and answers in their order, so all versions are alike. Switch on random order in the quiz parameters to vary them.</source>
-        <translation>Ce quiz garde ses questions et ses réponses dans leur ordre, toutes les versions sont donc identiques. Activez l'ordre aléatoire dans les paramètres du quiz pour les varier.</translation>
+        <translation>Ce quiz garde ses questions et ses réponses dans leur ordre, toutes les versions sont donc identiques. Activez l&apos;ordre aléatoire dans les paramètres du quiz pour les varier.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -729,7 +1194,7 @@ Veuillez choisir un autre mot de passe.</translation>
     <message>
         <source>These pictures could not be printed; a note stands in their place:
 %1</source>
-        <translation>Ces images n'ont pas pu être imprimées ; une remarque les remplace :
+        <translation>Ces images n&apos;ont pas pu être imprimées&#xa0;; une remarque les remplace&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -739,21 +1204,21 @@ Veuillez choisir un autre mot de passe.</translation>
     <message>
         <source>The quiz could not be printed:
 %1</source>
-        <translation>Le quiz n'a pas pu être imprimé :
+        <translation>Le quiz n&apos;a pas pu être imprimé&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
-        <translation>L'imprimante a signalé une erreur.</translation>
+        <translation>L&apos;imprimante a signalé une erreur.</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation>l'imprimante</translation>
+        <translation>l&apos;imprimante</translation>
     </message>
     <message>
         <source>The quiz could not be printed on %1:
 %2</source>
-        <translation>Le quiz n'a pas pu être imprimé sur %1 :
+        <translation>Le quiz n&apos;a pas pu être imprimé sur %1&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -772,7 +1237,7 @@ Veuillez choisir un autre mot de passe.</translation>
         <source>Could not write
 %1
 %2</source>
-        <translation>Impossible d'écrire
+        <translation>Impossible d&apos;écrire
 %1
 %2</translation>
     </message>
@@ -784,7 +1249,7 @@ Veuillez choisir un autre mot de passe.</translation>
 The folder does not exist.
 Check the folder name and try again.</source>
         <translation>%1
-Le dossier n'existe pas.
+Le dossier n&apos;existe pas.
 Vérifiez le nom du dossier et réessayez.</translation>
     </message>
 </context>
@@ -792,7 +1257,7 @@ Vérifiez le nom du dossier et réessayez.</translation>
     <name>QuestionDialog</name>
     <message>
         <source>Choose answer(s):</source>
-        <translation>Choisissez la ou les réponses :</translation>
+        <translation>Choisissez la ou les réponses&#xa0;:</translation>
     </message>
     <message>
         <source>Status</source>
@@ -820,11 +1285,11 @@ Fixed-width buttons on the question screen: keep to about 34 characters.</extrac
     </message>
     <message>
         <source>Memory allocation error</source>
-        <translation>Erreur d'allocation mémoire</translation>
+        <translation>Erreur d&apos;allocation mémoire</translation>
     </message>
     <message>
         <source>You must choose at least one answer!</source>
-        <translation>Vous devez choisir au moins une réponse !</translation>
+        <translation>Vous devez choisir au moins une réponse&#xa0;!</translation>
     </message>
     <message>
         <source>Your answer was incorrect.
@@ -840,11 +1305,11 @@ Cliquez sur OK pour voir la réponse correcte.</translation>
     <message>
         <source>Time expired!</source>
         <extracomment>A fixed-width status line: keep to about 37 characters.</extracomment>
-        <translation>Temps écoulé !</translation>
+        <translation>Temps écoulé&#xa0;!</translation>
     </message>
     <message>
         <source>Incorrect!</source>
-        <translation>Incorrect !</translation>
+        <translation>Incorrect&#xa0;!</translation>
     </message>
     <message>
         <source>Correct answer shown above.</source>
@@ -856,7 +1321,7 @@ Cliquez sur OK pour voir la réponse correcte.</translation>
     <name>QuestionEditorBase</name>
     <message>
         <source>CQuestion allocation failed</source>
-        <translation>Échec de l'allocation de CQuestion</translation>
+        <translation>Échec de l&apos;allocation de CQuestion</translation>
     </message>
     <message>
         <source>QEdit error</source>
@@ -875,19 +1340,19 @@ Cliquez sur OK pour voir la réponse correcte.</translation>
         <source>The image file path contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation>Le chemin du fichier image contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+        <translation>Le chemin du fichier image contient des caractères qu&apos;un fichier de quiz ne peut pas enregistrer&#xa0;:
 %1
 Veuillez les remplacer ou les supprimer.</translation>
     </message>
     <message>
         <source>Bitmap file does not exist, either in
 the specified directory or the current working directory.</source>
-        <translation>Le fichier bitmap n'existe ni dans
+        <translation>Le fichier bitmap n&apos;existe ni dans
 le dossier indiqué ni dans le dossier de travail actuel.</translation>
     </message>
     <message>
         <source>%1 is not a valid Windows bitmap.</source>
-        <translation>%1 n'est pas une image bitmap Windows valide.</translation>
+        <translation>%1 n&apos;est pas une image bitmap Windows valide.</translation>
     </message>
 </context>
 <context>
@@ -910,7 +1375,7 @@ le dossier indiqué ni dans le dossier de travail actuel.</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation>Fichier &amp;image :</translation>
+        <translation>Fichier &amp;image&#xa0;:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
@@ -922,7 +1387,7 @@ le dossier indiqué ni dans le dossier de travail actuel.</translation>
     </message>
     <message>
         <source>&amp;A:</source>
-        <translation>&amp;A :</translation>
+        <translation>&amp;A&#xa0;:</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -931,19 +1396,19 @@ le dossier indiqué ni dans le dossier de travail actuel.</translation>
     </message>
     <message>
         <source>&amp;B:</source>
-        <translation>&amp;B :</translation>
+        <translation>&amp;B&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;C:</source>
-        <translation>&amp;C :</translation>
+        <translation>&amp;C&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;D:</source>
-        <translation>&amp;D :</translation>
+        <translation>&amp;D&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;E:</source>
-        <translation>&amp;E :</translation>
+        <translation>&amp;E&#xa0;:</translation>
     </message>
     <message>
         <source>Allow &amp;multiple correct answers</source>
@@ -1007,13 +1472,13 @@ le dossier indiqué ni dans le dossier de travail actuel.</translation>
     </message>
     <message>
         <source>Quit without adding this question?</source>
-        <translation>Quitter sans ajouter cette question ?</translation>
+        <translation>Quitter sans ajouter cette question&#xa0;?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation>Le texte de la question contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+        <translation>Le texte de la question contient des caractères qu&apos;un fichier de quiz ne peut pas enregistrer&#xa0;:
 %1
 Veuillez les remplacer ou les supprimer.</translation>
     </message>
@@ -1021,8 +1486,8 @@ Veuillez les remplacer ou les supprimer.</translation>
         <source>The answer %1 contains characters that a quiz file cannot store:
 %2
 Please replace or remove them.</source>
-        <extracomment>%1 is the answer's letter (A to E), %2 the characters.</extracomment>
-        <translation>La réponse %1 contient des caractères qu'un fichier de quiz ne peut pas enregistrer :
+        <extracomment>%1 is the answer&apos;s letter (A to E), %2 the characters.</extracomment>
+        <translation>La réponse %1 contient des caractères qu&apos;un fichier de quiz ne peut pas enregistrer&#xa0;:
 %2
 Veuillez les remplacer ou les supprimer.</translation>
     </message>
@@ -1056,8 +1521,8 @@ Veuillez vérifier le résultat.</translation>
     <message>
         <source>Error:
 Could not find or open image file %1</source>
-        <translation>Erreur :
-Impossible de trouver ou d'ouvrir le fichier image %1</translation>
+        <translation>Erreur&#xa0;:
+Impossible de trouver ou d&apos;ouvrir le fichier image %1</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1566,7 @@ Impossible de trouver ou d'ouvrir le fichier image %1</translation>
         <source>This will remove Brainloft from your system.
 Are you sure?</source>
         <translation>Brainloft va être supprimé de votre système.
-Êtes-vous sûr ?</translation>
+Êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>Brainloft Uninstall</source>
@@ -1204,15 +1669,73 @@ Are you sure?</source>
     </message>
     <message>
         <source>Are you sure you wish to delete flash card %1?</source>
-        <translation>Voulez-vous vraiment supprimer la carte %1 ?</translation>
+        <translation>Voulez-vous vraiment supprimer la carte %1&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete question %1?</source>
-        <translation>Voulez-vous vraiment supprimer la question %1 ?</translation>
+        <translation>Voulez-vous vraiment supprimer la question %1&#xa0;?</translation>
     </message>
     <message>
         <source>Confirm Deletion</source>
         <translation>Confirmer la suppression</translation>
+    </message>
+    <message>
+        <source>Im&amp;port questions...</source>
+        <translation>Imp&amp;orter des questions...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport quiz...</source>
+        <translation>E&amp;xporter le quiz...</translation>
+    </message>
+    <message>
+        <source>&amp;%1 (.%2)...</source>
+        <translation>&amp;%1 (.%2)...</translation>
+    </message>
+    <message>
+        <source>Import Questions</source>
+        <translation>Importer des questions</translation>
+    </message>
+    <message>
+        <source>Question files (*.gift *.txt *.xml *.csv *.tsv)|*.gift;*.txt;*.xml;*.csv;*.tsv|GIFT (*.gift *.txt)|*.gift;*.txt|Aiken (*.txt)|*.txt|Moodle XML (*.xml)|*.xml|CSV (*.csv)|*.csv|TSV, Anki notes (*.tsv *.txt)|*.tsv;*.txt|All files (*.*)|*.*||</source>
+        <translation>Fichiers de questions (*.gift *.txt *.xml *.csv *.tsv)|*.gift;*.txt;*.xml;*.csv;*.tsv|GIFT (*.gift *.txt)|*.gift;*.txt|Aiken (*.txt)|*.txt|Moodle XML (*.xml)|*.xml|CSV (*.csv)|*.csv|TSV, notes Anki (*.tsv *.txt)|*.tsv;*.txt|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Could not read %1 as %2:
+%3</source>
+        <translation>Impossible de lire %1 au format %2&#xa0;:
+%3</translation>
+    </message>
+    <message>
+        <source>Export Quiz as %1</source>
+        <translation>Exporter le quiz au format %1</translation>
+    </message>
+    <message>
+        <source>quiz</source>
+        <translation>quiz</translation>
+    </message>
+    <message>
+        <source>%1 files (*.%2)|*.%2|All files (*.*)|*.*||</source>
+        <translation>Fichiers %1 (*.%2)|*.%2|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>%1 holds none of this quiz&apos;s questions; nothing was written.</source>
+        <translation>%1 ne peut contenir aucune des questions de ce quiz&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Could not write
+%1
+%2</source>
+        <translation>Impossible d&apos;écrire
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Wrote 1 question to %1.</source>
+        <translation>1 question écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 questions to %2.</source>
+        <translation>%1 questions écrites dans %2.</translation>
     </message>
 </context>
 <context>
@@ -1220,32 +1743,32 @@ Are you sure?</source>
     <message>
         <source>Could not open
 %1</source>
-        <translation>Impossible d'ouvrir
+        <translation>Impossible d&apos;ouvrir
 %1</translation>
     </message>
     <message>
         <source>File load failed</source>
-        <translation>Échec de l'ouverture du fichier</translation>
+        <translation>Échec de l&apos;ouverture du fichier</translation>
     </message>
     <message>
         <source>Could not create or access
 %1</source>
-        <translation>Impossible de créer ou d'accéder à
+        <translation>Impossible de créer ou d&apos;accéder à
 %1</translation>
     </message>
     <message>
         <source>File Save Error</source>
-        <translation>Erreur d'enregistrement</translation>
+        <translation>Erreur d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Could not write
 %1
 %2
 The file on disk has not been changed.</source>
-        <translation>Impossible d'écrire
+        <translation>Impossible d&apos;écrire
 %1
 %2
-Le fichier sur le disque n'a pas été modifié.</translation>
+Le fichier sur le disque n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -1258,7 +1781,7 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>Save the current quiz?</source>
-        <translation>Enregistrer le quiz actuel ?</translation>
+        <translation>Enregistrer le quiz actuel&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1406,7 +1929,7 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>Default score must be at least 1 point.</source>
-        <translation>Le score par défaut doit être d'au moins 1 point.</translation>
+        <translation>Le score par défaut doit être d&apos;au moins 1 point.</translation>
     </message>
     <message>
         <source>Default score cannot exceed 50 points.</source>
@@ -1429,19 +1952,19 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>Time limit: 1 second</source>
-        <translation>Limite de temps : 1 seconde</translation>
+        <translation>Limite de temps&#xa0;: 1 seconde</translation>
     </message>
     <message>
         <source>Time limit: %1 seconds</source>
-        <translation>Limite de temps : %1 secondes</translation>
+        <translation>Limite de temps&#xa0;: %1 secondes</translation>
     </message>
     <message>
         <source>Picture not found: %1</source>
-        <translation>Image introuvable : %1</translation>
+        <translation>Image introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Picture cannot be read: %1</source>
-        <translation>Image illisible : %1</translation>
+        <translation>Image illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -1457,11 +1980,11 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>1 question</source>
@@ -1473,15 +1996,15 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time allowed: 1 minute</source>
-        <translation>Durée : 1 minute</translation>
+        <translation>Durée&#xa0;: 1 minute</translation>
     </message>
     <message>
         <source>Time allowed: %1 minutes</source>
-        <translation>Durée : %1 minutes</translation>
+        <translation>Durée&#xa0;: %1 minutes</translation>
     </message>
     <message>
         <source>Several answers may be correct</source>
@@ -1521,7 +2044,7 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>[picture: %1]</source>
-        <translation>[image : %1]</translation>
+        <translation>[image&#xa0;: %1]</translation>
     </message>
     <message>
         <source>Total</source>
@@ -1529,19 +2052,19 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     </message>
     <message>
         <source>There is nothing to print: choose the exam paper, the answer key, or both.</source>
-        <translation>Il n'y a rien à imprimer : choisissez le sujet d'examen, le corrigé, ou les deux.</translation>
+        <translation>Il n&apos;y a rien à imprimer&#xa0;: choisissez le sujet d&apos;examen, le corrigé, ou les deux.</translation>
     </message>
     <message>
         <source>The printer or file could not be opened for printing.</source>
-        <translation>L'imprimante ou le fichier n'a pas pu être ouvert pour l'impression.</translation>
+        <translation>L&apos;imprimante ou le fichier n&apos;a pas pu être ouvert pour l&apos;impression.</translation>
     </message>
     <message>
         <source>The printer stopped before the last page.</source>
-        <translation>L'imprimante s'est arrêtée avant la dernière page.</translation>
+        <translation>L&apos;imprimante s&apos;est arrêtée avant la dernière page.</translation>
     </message>
     <message>
         <source>%1 belongs to the quiz itself; please choose another file for the PDF.</source>
-        <translation>%1 fait partie du quiz lui-même ; veuillez choisir un autre fichier pour le PDF.</translation>
+        <translation>%1 fait partie du quiz lui-même&#xa0;; veuillez choisir un autre fichier pour le PDF.</translation>
     </message>
     <message>
         <source>New Quiz</source>
@@ -1552,25 +2075,25 @@ Le fichier sur le disque n'a pas été modifié.</translation>
     <name>QuizRunner</name>
     <message>
         <source>Memory allocation error</source>
-        <translation>Erreur d'allocation mémoire</translation>
+        <translation>Erreur d&apos;allocation mémoire</translation>
     </message>
     <message>
         <source>SetTimer() API call failed.</source>
-        <translation>Échec de l'appel SetTimer().</translation>
+        <translation>Échec de l&apos;appel SetTimer().</translation>
     </message>
     <message>
         <source>This quiz has changed since the attempt was interrupted. It starts again from the beginning.</source>
-        <translation>Ce quiz a changé depuis l'interruption de la tentative. Il reprend depuis le début.</translation>
+        <translation>Ce quiz a changé depuis l&apos;interruption de la tentative. Il reprend depuis le début.</translation>
     </message>
     <message>
         <source>An attempt at this quiz was interrupted at question %1 of %2.
 Do you want to resume it?</source>
         <translation>Une tentative sur ce quiz a été interrompue à la question %1 sur %2.
-Voulez-vous la reprendre ?</translation>
+Voulez-vous la reprendre&#xa0;?</translation>
     </message>
     <message>
         <source>You answered no questions at all.</source>
-        <translation>Vous n'avez répondu à aucune question.</translation>
+        <translation>Vous n&apos;avez répondu à aucune question.</translation>
     </message>
     <message>
         <source>Time Expired</source>
@@ -1578,14 +2101,14 @@ Voulez-vous la reprendre ?</translation>
     </message>
     <message>
         <source>Time Expired!</source>
-        <translation>Temps écoulé !</translation>
+        <translation>Temps écoulé&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>QuizScreenDialog</name>
     <message>
         <source>Are you sure you want to abort this quiz?</source>
-        <translation>Voulez-vous vraiment abandonner ce quiz ?</translation>
+        <translation>Voulez-vous vraiment abandonner ce quiz&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1593,12 +2116,12 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <source>Time left for this quiz: %1:%2:%3</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation>Temps restant (quiz) : %1:%2:%3</translation>
+        <translation>Temps restant (quiz)&#xa0;: %1:%2:%3</translation>
     </message>
     <message>
         <source>Time left for this quiz: %1:%2</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation>Temps restant (quiz) : %1:%2</translation>
+        <translation>Temps restant (quiz)&#xa0;: %1:%2</translation>
     </message>
     <message>
         <source>This question is worth 1 point.</source>
@@ -1613,17 +2136,17 @@ Voulez-vous la reprendre ?</translation>
     <message>
         <source>Score so far: none.</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation>Score actuel : aucun.</translation>
+        <translation>Score actuel&#xa0;: aucun.</translation>
     </message>
     <message>
         <source>Score so far: %1 of %2 points (%3%)</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 37 characters.</extracomment>
-        <translation>Score : %1 sur %2 points (%3%)</translation>
+        <translation>Score&#xa0;: %1 sur %2 points (%3%)</translation>
     </message>
     <message>
         <source>Time left for this question: %1 seconds</source>
         <extracomment>A fixed-width status line of the quiz screens: keep to about 34 characters.</extracomment>
-        <translation>Temps restant : %1 secondes</translation>
+        <translation>Temps restant&#xa0;: %1 secondes</translation>
     </message>
     <message>
         <source>Time limit for this quiz has expired.</source>
@@ -1637,37 +2160,75 @@ Voulez-vous la reprendre ?</translation>
         <source>For the %1 question(s) you answered, you scored %2 of %3 points (%4%).
 For the entire quiz, you scored %5 of %6 points (%7%).</source>
         <translation>Pour les %1 question(s) auxquelles vous avez répondu, vous avez obtenu %2 sur %3 points (%4%).
-Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
+Pour l&apos;ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>Final score: %1 of %2 points (%3%)</source>
-        <translation>Score final : %1 sur %2 points (%3%)</translation>
+        <translation>Score final&#xa0;: %1 sur %2 points (%3%)</translation>
     </message>
 </context>
 <context>
     <name>Registration</name>
     <message>
         <source>Do you wish to associate the .BLZ extension with Brainloft?</source>
-        <translation>Voulez-vous associer l'extension .BLZ à Brainloft ?</translation>
+        <translation>Voulez-vous associer l&apos;extension .BLZ à Brainloft&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>ReportPrinter</name>
+    <name>ResultsCommand</name>
+    <message>
+        <source>No results log could be read.</source>
+        <translation>Aucun journal des résultats n&apos;a pu être lu.</translation>
+    </message>
+    <message>
+        <source>Read %1 entries (%2 complete, %3 incomplete).</source>
+        <translation>Entrées lues&#xa0;: %1 (complètes&#xa0;: %2, incomplètes&#xa0;: %3).</translation>
+    </message>
+    <message>
+        <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
+        <translation>Entrées d&apos;une autre version du quiz (autre nombre de questions), écartées des calculs&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>remarque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1.</source>
+        <translation>%1 écrit.</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2 pages).</source>
+        <translation>%1 écrit (pages&#xa0;: %2).</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>%1 is the quiz or one of its logs; please choose another file.</source>
+        <translation>%1 est le quiz ou l&apos;un de ses journaux&#xa0;; veuillez choisir un autre fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation>Journaux : %1</translation>
+        <translation>Journaux&#xa0;: %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation>Candidats par pourcentage (tranches de dix points)</translation>
+        <translation>Participants par pourcentage (tranches de dix points)</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation>Facilité par question (%)</translation>
+        <translation>Indice de facilité par question (%)</translation>
     </message>
     <message>
         <source>Questions</source>
@@ -1683,7 +2244,7 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>Shown</source>
-        <translation>Présentée</translation>
+        <translation>Posée</translation>
     </message>
     <message>
         <source>Facility</source>
@@ -1695,7 +2256,7 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Aucune</translation>
+        <translation>Sans</translation>
     </message>
     <message>
         <source>Key</source>
@@ -1703,7 +2264,166 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>Flags</source>
-        <translation>Signaux</translation>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>The printer or file could not be opened for printing.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;imprimante ou le fichier pour l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The printer stopped before the last page.</source>
+        <translation>L&apos;imprimante s&apos;est arrêtée avant la dernière page.</translation>
+    </message>
+    <message>
+        <source>%1 is the quiz or one of its logs; please choose another file.</source>
+        <translation>%1 est le quiz ou l&apos;un de ses journaux&#xa0;; veuillez choisir un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Results - %1</source>
+        <translation>Résultats - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsText</name>
+    <message>
+        <source>%1: read %2 entries; the log is damaged after entry %3</source>
+        <translation>%1&#xa0;: le journal est endommagé après l&apos;entrée %3&#xa0;; entrées lues&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: there is no such log.</source>
+        <translation>%1&#xa0;: ce journal n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; check that you may open it.</source>
+        <translation>%1 ne peut pas être lu&#xa0;; vérifiez que vous avez le droit de l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a results log.</source>
+        <translation>%1 est un dossier, pas un journal des résultats.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file; a results log is an ordinary file.</source>
+        <translation>%1 n&apos;est pas un fichier&#xa0;; un journal des résultats est un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is being written by another program; please try again in a moment.</source>
+        <translation>%1 est en cours d&apos;écriture par un autre programme&#xa0;; veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>consistent</source>
+        <translation>cohérent</translation>
+    </message>
+    <message>
+        <source>acceptable</source>
+        <translation>acceptable</translation>
+    </message>
+    <message>
+        <source>unreliable</source>
+        <translation>peu fiable</translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation>difficile</translation>
+    </message>
+    <message>
+        <source>easy</source>
+        <translation>facile</translation>
+    </message>
+    <message>
+        <source>check the key</source>
+        <translation>vérifier la clé</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>peu discriminante</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>complète</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>incomplète</translation>
+    </message>
+    <message>
+        <source>other quiz</source>
+        <translation>autre quiz</translation>
+    </message>
+    <message>
+        <source>%1 complete, %2 incomplete</source>
+        <translation>complètes&#xa0;: %1, incomplètes&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>, %1 of another version of the quiz (left out)</source>
+        <translation>, d&apos;une autre version du quiz (écartées)&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Entries read</source>
+        <translation>Entrées lues</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>the class&apos;s average percentage</source>
+        <translation>le pourcentage moyen de la classe</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Médiane</translation>
+    </message>
+    <message>
+        <source>half the class scored at least this</source>
+        <translation>la moitié de la classe a obtenu au moins ce score</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Écart type</translation>
+    </message>
+    <message>
+        <source>how far percentages typically lie from the mean</source>
+        <translation>l&apos;écart habituel des pourcentages par rapport à la moyenne</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>the lowest percentage</source>
+        <translation>le pourcentage le plus bas</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>the highest percentage</source>
+        <translation>le pourcentage le plus haut</translation>
+    </message>
+    <message>
+        <source>needs three complete entries that differ</source>
+        <translation>exige trois entrées complètes différentes</translation>
+    </message>
+    <message>
+        <source>%1 (0.75 and more is consistent)</source>
+        <translation>%1 (cohérent à partir de 0,75)</translation>
+    </message>
+    <message>
+        <source>Cronbach&apos;s alpha</source>
+        <translation>Alpha de Cronbach</translation>
+    </message>
+    <message>
+        <source>Standard error</source>
+        <translation>Erreur type</translation>
+    </message>
+    <message>
+        <source>a percentage is uncertain by about this much</source>
+        <translation>l&apos;incertitude approximative d&apos;un pourcentage</translation>
+    </message>
+    <message>
+        <source>needs alpha</source>
+        <translation>exige l&apos;alpha</translation>
     </message>
 </context>
 <context>
@@ -1742,7 +2462,7 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>Sea&amp;rch comments:</source>
-        <translation>&amp;Rechercher dans les commentaires :</translation>
+        <translation>&amp;Rechercher dans les commentaires&#xa0;:</translation>
     </message>
     <message>
         <source>Question</source>
@@ -1790,15 +2510,15 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
-        <translation>%1 entrées viennent d'une autre version du quiz (autre nombre de questions) et sont exclues des chiffres.</translation>
+        <translation>%1 entrées viennent d&apos;une autre version du quiz (autre nombre de questions) et sont exclues des chiffres.</translation>
     </message>
     <message>
         <source>No log read yet.</source>
-        <translation>Aucun journal lu pour l'instant.</translation>
+        <translation>Aucun journal lu pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation>Journaux : %1</translation>
+        <translation>Journaux&#xa0;: %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
@@ -1874,11 +2594,11 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>%1 incomplete entries were left out: a log holds whole entries only.</source>
-        <translation>%1 entrées incomplètes ont été exclues : un journal ne contient que des entrées complètes.</translation>
+        <translation>%1 entrées incomplètes ont été exclues&#xa0;: un journal ne contient que des entrées complètes.</translation>
     </message>
     <message>
-        <source>Export CSV: the takers' file; the items and summary go beside it</source>
-        <translation>Exporter en CSV : le fichier des candidats ; les questions et la synthèse à côté</translation>
+        <source>Export CSV: the takers&apos; file; the items and summary go beside it</source>
+        <translation>Exporter en CSV&#xa0;: le fichier des candidats&#xa0;; les questions et la synthèse à côté</translation>
     </message>
     <message>
         <source>CSV files (*.csv)|*.csv||</source>
@@ -1886,7 +2606,7 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Wrote %1.</source>
@@ -1939,7 +2659,7 @@ Pour l'ensemble du quiz, vous avez obtenu %5 sur %6 points (%7%).</translation>
 <context>
     <name>Uninstall</name>
     <message>
-        <source>Brainloft's data has been removed from the Registry.
+        <source>Brainloft&apos;s data has been removed from the Registry.
 Component files will be removed the next time you start the system.</source>
         <translation>Les données de Brainloft ont été supprimées du Registre.
 Les fichiers des composants seront supprimés au prochain démarrage du système.</translation>
@@ -1952,8 +2672,8 @@ Les fichiers des composants seront supprimés au prochain démarrage du système
 <context>
     <name>main</name>
     <message>
-        <source>Try '%1 --help'.</source>
-        <translation>Essayez « %1 --help ».</translation>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;».</translation>
     </message>
 </context>
 </TS>
