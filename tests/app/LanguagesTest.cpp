@@ -5,7 +5,9 @@
 // that marks whatever it is asked for) every text a person reads there went
 // through the translation system. A new window takes one line in WINDOWS.
 
+#include "LogFixtures.h"
 #include "QuizFixtures.h"
+#include "ResultsTesting.h"
 #include "ScriptedPrompts.h"
 
 #include "app/AboutDialog.h"
@@ -14,6 +16,7 @@
 #include "app/UsageTexts.h"
 #include "editor/ApplyDefaultsDialog.h"
 #include "editor/FlashCardEditorDialog.h"
+#include "editor/ImportSummaryDialog.h"
 #include "editor/PasswordDialog.h"
 #include "editor/PrintQuizDialog.h"
 #include "editor/QuestionEditorDialog.h"
@@ -21,6 +24,8 @@
 #include "editor/QuizParametersDialog.h"
 #include "log/LogCommentDialog.h"
 #include "model/Quiz.h"
+#include "model/QuizFile.h"
+#include "results/ResultsWindow.h"
 #include "taking/FlashCardDialog.h"
 #include "taking/QuestionDialog.h"
 #include "ui/HelpWindow.h"
@@ -34,6 +39,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,10 +69,23 @@ struct Scene
         cards.InsertQuestion(0, makeCard("Capital of France?", "Paris", 2));
         cards.password = "teacher";
         prompts.setAutoAcknowledge(false);
+        results.AppendQuestion(makeQuestion("Which planet is closest to the Sun?",
+                                            {"Venus", "Mercury"}, {1}));
+        results.AppendQuestion(makeQuestion("Which planets have rings?",
+                                            {"Mars", "Saturn", "Uranus"}, {1}, 2));
+        results.password = "teacher";
+        EXPECT_EQ(SaveQuizToFile(results, pathIn(dir, "quiz.blz")), SaveResult::Ok);
+        results.SetQuizPathName(pathIn(dir, "quiz.blz"));
+        writeText(results.logPathName, LogBytes({McEntry("Ann", {"B,B,1,1", "B,B,2,2"}),
+                                                 McEntry("Ben", {"A,B,1,0", "B,B,2,2"}),
+                                                 McEntry("Cy", {"B,B,1,1", "A,B,2,0"})}));
     }
 
+    QTemporaryDir dir;
     Quiz quiz;
     Quiz cards;
+    // The quiz saved, with a results log of three takers.
+    Quiz results;
     ScriptedPrompts prompts;
 };
 
@@ -128,6 +147,18 @@ const GalleryWindow WINDOWS[] = {
     {"flash-card screen", [](Scene &s) { return screenOf<FlashCardDialog>(s.cards, s.prompts); }},
     {"print dialog", [](Scene &s) { return std::make_unique<PrintQuizDialog>(s.quiz, s.prompts); }},
     {"about", [](Scene &) { return std::make_unique<AboutDialog>(); }},
+    {"results window",
+     [](Scene &s) { return std::make_unique<ResultsWindow>(s.results, s.prompts); },
+     {"questionLabel"}},
+    {"import summary",
+     [](Scene &) {
+         return std::make_unique<ImportSummaryDialog>(
+             QStringLiteral("/tmp/questions.gift"),
+             QStringList{QStringLiteral("question 1, 'Which planet is largest?': imported"),
+                         QStringLiteral("question 2, 'Match the activity...': matching questions "
+                                        "have no counterpart in Brainloft")},
+             1, false);
+     }},
     {"help",
      [](Scene &) {
          // The help window deletes itself when closed; the gallery owns it meanwhile.
@@ -274,11 +305,17 @@ protected:
 } // namespace
 
 // The texts that `window` shows cut, described.
-QStringList cutTexts(const GalleryWindow &window)
+// With BRAINLOFT_GALLERY_DIR set, each window is also saved there as a picture
+// (LANGUAGE-NAME.png), for a person to look at.
+QStringList cutTexts(const GalleryWindow &window, const QString &language = {})
 {
     QStringList problems;
     Scene scene;
     Shown shown(window, scene);
+    if (const QString gallery = qEnvironmentVariable("BRAINLOFT_GALLERY_DIR"); !gallery.isEmpty())
+        QCoreApplication::processEvents(), (*shown).grab().save(QStringLiteral("%1/%2-%3.png")
+                                 .arg(gallery, language, QLatin1String(window.name))
+                                 .replace(u' ', u'-'));
     for (const auto &[widget, text] : textsOf(*shown)) {
         if (const QString why = cut(*widget, text); !why.isEmpty())
             problems << QStringLiteral("%1: %2 %3")
@@ -303,7 +340,7 @@ TEST_P(Languages, NoWindowCutsItsTexts)
     ASSERT_TRUE(Translations::Install(QLatin1String(GetParam())));
     QStringList problems;
     for (const GalleryWindow &window : WINDOWS)
-        problems << cutTexts(window);
+        problems << cutTexts(window, QLatin1String(GetParam()));
     EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(u'\n'));
 }
 
