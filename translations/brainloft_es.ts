@@ -64,12 +64,13 @@
     <message>
         <source>Usage: </source>
         <extracomment>The start of the --help text; the lines below it are indented to match.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: </translation>
     </message>
     <message>
         <source>Builds and takes quizzes.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Crea cuestionarios y permite realizarlos.
+</translation>
     </message>
     <message>
         <source>  QUIZ.blz          take the quiz, then quit
@@ -100,92 +101,128 @@
   --version         show the version and quit
 </source>
         <extracomment>Keep the options, the FILE/QUIZ.blz words and the layout: the explanations start in column 21 (23 under an option of its own) and lines end before column 80.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  QUIZ.blz          realizar el cuestionario y salir
+  --edit QUIZ.blz   abrir el cuestionario para editarlo (pide su contraseña)
+  --results QUIZ.blz [MORE.blg ...]
+                    mostrar los resultados del registro del cuestionario y de
+                    los demás registros indicados; con cualquiera de estas
+                    opciones, escribir archivos en su lugar:
+    --takers-csv FILE    una fila por cada intento registrado
+    --items-csv FILE     una fila por pregunta: facilidad, discriminación y
+                         cuántas veces se eligió cada respuesta
+    --summary-csv FILE   las cifras de la clase en una fila
+    --report-pdf FILE    el resumen, los gráficos y la tabla de preguntas
+  --import FILE --output NEW.blz
+                    crear un cuestionario nuevo con las preguntas de FILE;
+                    nunca se sustituye un archivo existente
+    --format FORMAT      gift, aiken, moodle-xml, csv o tsv (se deduce si no
+                         se indica)
+    --flash-cards        crear un cuestionario de tarjetas didácticas
+  --export FORMAT QUIZ.blz OUTPUT
+                    escribir el cuestionario como gift, aiken, moodle-xml, qti,
+                    csv o tsv
+  --print-pdf QUIZ.blz OUT.pdf
+                    escribir el cuestionario como hoja de examen
+    --answer-key         añadir la clave de respuestas
+    --key-only           escribir solo la clave de respuestas
+    --versions N         N versiones (de 1 a 26, de la A a la Z), cada una en
+                         su propio orden
+  --uninstall       quitar las entradas de escritorio y los archivos de
+                    programa de Brainloft
+  --help            mostrar esta ayuda y salir
+  --version         mostrar la versión y salir
+</translation>
     </message>
     <message>
         <source>Options may also be written /edit and /uninstall.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Las opciones también se pueden escribir /edit y /uninstall.
+</translation>
     </message>
     <message>
         <source>The commands that write files need no display and leave the desktop&apos;s files
 alone. Those that reveal a quiz&apos;s answers or results need its password: from
 the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Las órdenes que escriben archivos no necesitan pantalla y no tocan los archivos
+del escritorio. Las que revelan las respuestas o los resultados de un
+cuestionario necesitan su contraseña: se toma de la variable de entorno
+BRAINLOFT_PASSWORD o se pide en la terminal.
+</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 failed, 2 bad arguments, 3 wrong password.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Código de salida: 0 éxito, 1 fallo, 2 argumentos erróneos, 3 contraseña errónea
+</translation>
     </message>
     <message>
         <source>an empty argument names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>un argumento vacío no indica ningún archivo</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite ningún valor</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida: %1</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha indicado dos veces</translation>
     </message>
     <message>
         <source>--results needs the quiz file</source>
-        <translation type="unfinished"></translation>
+        <translation>--results necesita el archivo del cuestionario</translation>
     </message>
     <message>
         <source>--import needs the file to read</source>
-        <translation type="unfinished"></translation>
+        <translation>--import necesita el archivo que se va a leer</translation>
     </message>
     <message>
         <source>--import reads one file</source>
-        <translation type="unfinished"></translation>
+        <translation>--import lee un solo archivo</translation>
     </message>
     <message>
         <source>--import needs --output NEW.blz</source>
-        <translation type="unfinished"></translation>
+        <translation>--import necesita --output NEW.blz</translation>
     </message>
     <message>
         <source>unknown import format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>formato de importación desconocido: %1</translation>
     </message>
     <message>
         <source>--export needs a format, the quiz and the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--export necesita un formato, el cuestionario y el archivo que se va a escribir</translation>
     </message>
     <message>
         <source>unknown export format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>formato de exportación desconocido: %1</translation>
     </message>
     <message>
         <source>--print-pdf needs the quiz and the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--print-pdf necesita el cuestionario y el archivo PDF que se va a escribir</translation>
     </message>
     <message>
         <source>--answer-key and --key-only exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--answer-key y --key-only se excluyen mutuamente</translation>
     </message>
     <message>
         <source>--versions takes a number from 1 to 26</source>
-        <translation type="unfinished"></translation>
+        <translation>--versions admite un número de 1 a 26</translation>
     </message>
     <message>
         <source>only one of --results, --import, --export and --print-pdf at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>solo una de las opciones --results, --import, --export y --print-pdf a la vez</translation>
     </message>
     <message>
         <source>%1 does not go with --edit or --uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede combinar con --edit ni con --uninstall</translation>
     </message>
 </context>
 <context>
@@ -564,45 +601,45 @@ the environment variable BRAINLOFT_PASSWORD, or asked on the terminal.
     <name>FileCommands</name>
     <message>
         <source>No file command was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ninguna orden de archivo.</translation>
     </message>
     <message>
         <source>Password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña: </translation>
     </message>
     <message>
         <source>This command needs the quiz&apos;s password: set %1 or run it on a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta orden necesita la contraseña del cuestionario: defina %1 o ejecútela en una terminal.</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished">¡Contraseña no válida!</translation>
+        <translation>¡Contraseña no válida!</translation>
     </message>
     <message>
         <source>Password for the new quiz: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del cuestionario nuevo: </translation>
     </message>
     <message>
         <source>A new quiz needs a password: set %1 or run this on a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cuestionario nuevo necesita una contraseña: defina %1 o ejecute esta orden en una terminal.</translation>
     </message>
     <message>
         <source>Confirm the password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Confirme la contraseña: </translation>
     </message>
     <message>
         <source>Passwords don&apos;t match.</source>
-        <translation type="unfinished">Las contraseñas no coinciden.</translation>
+        <translation>Las contraseñas no coinciden.</translation>
     </message>
     <message>
         <source>Password cannot be blank!</source>
-        <translation type="unfinished">¡La contraseña no puede estar vacía!</translation>
+        <translation>¡La contraseña no puede estar vacía!</translation>
     </message>
     <message>
         <source>The new password contains characters that a quiz file cannot store:
 %1
 Please choose another password.</source>
-        <translation type="unfinished">La contraseña nueva contiene caracteres que un archivo de cuestionario no puede guardar:
+        <translation>La contraseña nueva contiene caracteres que un archivo de cuestionario no puede guardar:
 %1
 Elija otra contraseña.</translation>
     </message>
@@ -651,121 +688,125 @@ Elija otra contraseña.</translation>
     <name>FlashCardEditorDialog</name>
     <message>
         <source>Edit Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tarjeta didáctica</translation>
     </message>
     <message>
         <source>&amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pregunta</translation>
     </message>
     <message>
         <source>&amp;Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar fuente personalizada</translation>
     </message>
     <message>
         <source>&amp;Change custom font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar fuente personalizada...</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo de imagen:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>&amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Respuesta</translation>
     </message>
     <message>
         <source>&amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación y &amp;tiempo</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished">Puntuación</translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished">puntos</translation>
+        <translation>puntos</translation>
     </message>
     <message>
         <source>Time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de tiempo</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished">segundos</translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished">Reducir la puntuación en</translation>
+        <translation>Reducir la puntuación en</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished">puntos cada</translation>
+        <translation>puntos cada</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Editing Flash Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tarjeta didáctica %1</translation>
     </message>
     <message>
         <source>Adding Flash Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tarjeta didáctica %1</translation>
     </message>
     <message>
         <source>Add Flash Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tarjeta didáctica</translation>
     </message>
     <message>
         <source>Quit without adding this flash card?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir sin añadir esta tarjeta didáctica?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de la pregunta contiene caracteres que un archivo de cuestionario no puede guardar:
+%1
+Sustitúyalos o elimínelos.</translation>
     </message>
     <message>
         <source>The answer contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta contiene caracteres que un archivo de cuestionario no puede guardar:
+%1
+Sustitúyalos o elimínelos.</translation>
     </message>
     <message>
         <source>Flash cards must have question text or an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tarjeta didáctica necesita un texto de la pregunta o un archivo de imagen.</translation>
     </message>
 </context>
 <context>
     <name>FormReader</name>
     <message>
         <source>Please enter a positive integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero positivo.</translation>
     </message>
 </context>
 <context>
     <name>FormText</name>
     <message>
         <source>%1 is too large: a quiz file holds numbers up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande: un archivo de cuestionario admite números de hasta %2.</translation>
     </message>
 </context>
 <context>
@@ -869,52 +910,56 @@ Please replace or remove them.</source>
     <name>LogCommands</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Log file has been deleted by some other program!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Otro programa ha borrado el archivo de registro!</translation>
     </message>
     <message>
         <source>Save Quiz Log As:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el registro del cuestionario como:</translation>
     </message>
     <message>
         <source>Text files (*.txt)|*.txt|Log files (*.log)|*.log|All Files (*.*)|*.*||</source>
         <extracomment>A file dialog filter: names shown, each followed by |*.ext| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)|*.txt|Archivos de registro (*.log)|*.log|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Cannot export log file to itself!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede exportar el registro sobre sí mismo!</translation>
     </message>
     <message>
         <source>This will delete the log file permanently.
 Are you sure you want to do this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se borrará el archivo de registro de forma permanente.
+¿Seguro que desea hacerlo?</translation>
     </message>
     <message>
         <source>Could not delete %1
 File is either marked as Read-Only
 or is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido borrar %1
+El archivo es de solo lectura
+o lo está usando otro programa</translation>
     </message>
     <message>
         <source>Could not open %1 for input.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir %1 para leerlo.</translation>
     </message>
     <message>
         <source>Could not replace output file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido sustituir el archivo de salida %1</translation>
     </message>
     <message>
         <source>Input file %1
 is either damaged or not a Brainloft Log</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de entrada %1
+está dañado o no es un registro de Brainloft</translation>
     </message>
     <message>
         <source>Error writing to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir en %1</translation>
     </message>
 </context>
 <context>
@@ -1080,119 +1125,122 @@ Elija otra contraseña.</translation>
     <name>PrintPdfCommand</name>
     <message>
         <source>The quiz has no questions to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuestionario no tiene preguntas que imprimir.</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation type="unfinished">nota: %1</translation>
+        <translation>nota: %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished">No se ha podido escribir %1: %2</translation>
+        <translation>No se ha podido escribir %1: %2</translation>
     </message>
     <message>
         <source>Wrote %1 (%2 pages).</source>
-        <translation type="unfinished">Se ha escrito %1 (%2 páginas).</translation>
+        <translation>Se ha escrito %1 (%2 páginas).</translation>
     </message>
 </context>
 <context>
     <name>PrintQuizDialog</name>
     <message>
         <source>Print Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir cuestionario</translation>
     </message>
     <message>
         <source>What to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué imprimir</translation>
     </message>
     <message>
         <source>&amp;Exam paper</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoja de examen</translation>
     </message>
     <message>
         <source>&amp;Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clave de respuestas</translation>
     </message>
     <message>
         <source>&amp;Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versiones:</translation>
     </message>
     <message>
         <source>This quiz keeps its questions and answers in their order, so all versions are alike. Switch on random order in the quiz parameters to vary them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cuestionario mantiene sus preguntas y respuestas en su orden, así que todas las versiones son iguales. Active el orden aleatorio en los parámetros del cuestionario para variarlas.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Ayu&amp;da</translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>P&amp;review...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista p&amp;revia...</translation>
     </message>
     <message>
         <source>&amp;Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como PDF...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&amp;Flash-card sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hojas de tarjetas</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>These pictures could not be printed; a note stands in their place:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido imprimir estas imágenes; en su lugar aparece una nota:
+%1</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>The quiz could not be printed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el cuestionario:
+%1</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora ha informado de un error.</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora</translation>
     </message>
     <message>
         <source>The quiz could not be printed on %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el cuestionario en %1:
+%2</translation>
     </message>
     <message>
         <source>-key</source>
-        <translation type="unfinished"></translation>
+        <translation>-clave</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf|All files (*.*)|*.*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)|*.pdf|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Could not write
 %1
 %2</source>
-        <translation type="unfinished">No se ha podido escribir
+        <translation>No se ha podido escribir
 %1
 %2</translation>
     </message>
@@ -1203,7 +1251,9 @@ Elija otra contraseña.</translation>
         <source>%1
 The folder does not exist.
 Check the folder name and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La carpeta no existe.
+Compruebe el nombre de la carpeta y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -1274,190 +1324,199 @@ Pulse Aceptar para ver la respuesta correcta.</translation>
     <name>QuestionEditorBase</name>
     <message>
         <source>CQuestion allocation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al asignar memoria para la pregunta</translation>
     </message>
     <message>
         <source>QEdit error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error del editor de preguntas</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar</translation>
     </message>
     <message>
         <source>Windows Bitmaps (*.bmp)|*.bmp||</source>
         <extracomment>A file dialog filter: the name shown, then |*.bmp|| as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mapas de bits de Windows (*.bmp)|*.bmp||</translation>
     </message>
     <message>
         <source>The image file path contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta del archivo de imagen contiene caracteres que un archivo de cuestionario no puede guardar:
+%1
+Sustitúyalos o elimínelos.</translation>
     </message>
     <message>
         <source>Bitmap file does not exist, either in
 the specified directory or the current working directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de mapa de bits no existe ni en
+la carpeta indicada ni en la carpeta de trabajo actual.</translation>
     </message>
     <message>
         <source>%1 is not a valid Windows bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un mapa de bits de Windows válido.</translation>
     </message>
 </context>
 <context>
     <name>QuestionEditorDialog</name>
     <message>
         <source>Edit Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar pregunta</translation>
     </message>
     <message>
         <source>&amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pregunta</translation>
     </message>
     <message>
         <source>&amp;Use custom font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar fuente personalizada</translation>
     </message>
     <message>
         <source>Change custom &amp;font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;fuente personalizada...</translation>
     </message>
     <message>
         <source>&amp;Image File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de &amp;imagen:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar...</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>&amp;A:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A:</translation>
     </message>
     <message>
         <source>Correct</source>
         <extracomment>Beside an answer: ticked when this answer is a correct one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Correcta</translation>
     </message>
     <message>
         <source>&amp;B:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;B:</translation>
     </message>
     <message>
         <source>&amp;C:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C:</translation>
     </message>
     <message>
         <source>&amp;D:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;D:</translation>
     </message>
     <message>
         <source>&amp;E:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E:</translation>
     </message>
     <message>
         <source>Allow &amp;multiple correct answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir &amp;varias respuestas correctas</translation>
     </message>
     <message>
         <source>&amp;Scoring and Timing</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación y &amp;tiempo</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished">Puntuación</translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>points</source>
         <extracomment>After the score field: [N] points.</extracomment>
-        <translation type="unfinished">puntos</translation>
+        <translation>puntos</translation>
     </message>
     <message>
         <source>&amp;Time Limit</source>
-        <translation type="unfinished">&amp;Límite de tiempo</translation>
+        <translation>&amp;Límite de tiempo</translation>
     </message>
     <message>
         <source>seconds</source>
         <extracomment>After a number field: [N] seconds.</extracomment>
-        <translation type="unfinished">segundos</translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>&amp;Reduce score by</source>
         <extracomment>Read as one sentence with the fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir la puntuación en</translation>
     </message>
     <message>
         <source>points every</source>
         <extracomment>Between two number fields: Reduce score by [N] points every [N] seconds.</extracomment>
-        <translation type="unfinished">puntos cada</translation>
+        <translation>puntos cada</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vi&amp;sta previa...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Editing Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar pregunta %1</translation>
     </message>
     <message>
         <source>Adding Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir pregunta %1</translation>
     </message>
     <message>
         <source>Add Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir pregunta</translation>
     </message>
     <message>
         <source>Quit without adding this question?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir sin añadir esta pregunta?</translation>
     </message>
     <message>
         <source>The question text contains characters that a quiz file cannot store:
 %1
 Please replace or remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de la pregunta contiene caracteres que un archivo de cuestionario no puede guardar:
+%1
+Sustitúyalos o elimínelos.</translation>
     </message>
     <message>
         <source>The answer %1 contains characters that a quiz file cannot store:
 %2
 Please replace or remove them.</source>
         <extracomment>%1 is the answer&apos;s letter (A to E), %2 the characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta %1 contiene caracteres que un archivo de cuestionario no puede guardar:
+%2
+Sustitúyalos o elimínelos.</translation>
     </message>
     <message>
         <source>You must provide either question text,
 an image file, or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe indicar un texto de la pregunta,
+un archivo de imagen o ambos.</translation>
     </message>
     <message>
         <source>You answers have been compacted to remove gaps.
 Please verify the results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han juntado sus respuestas para eliminar los huecos.
+Compruebe el resultado.</translation>
     </message>
     <message>
         <source>You must specify at least one correct answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe indicar al menos una respuesta correcta.</translation>
     </message>
     <message>
         <source>You must provide at least two answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe escribir al menos dos respuestas.</translation>
     </message>
     <message>
         <source>Correct answer(s) cannot be blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una respuesta correcta no puede estar vacía.</translation>
     </message>
 </context>
 <context>
@@ -1465,42 +1524,43 @@ Please verify the results.</source>
     <message>
         <source>Error:
 Could not find or open image file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error:
+No se ha podido encontrar o abrir el archivo de imagen %1</translation>
     </message>
 </context>
 <context>
     <name>QuestionsModel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished">N.º</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Pregunta</translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Presented</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrada</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished">Facilidad</translation>
+        <translation>Facilidad</translation>
     </message>
     <message>
         <source>Discrimination</source>
-        <translation type="unfinished"></translation>
+        <translation>Discriminación</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ninguna</translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished">Clave</translation>
+        <translation>Clave</translation>
     </message>
     <message>
         <source>Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
@@ -1508,11 +1568,12 @@ Could not find or open image file %1</source>
     <message>
         <source>This will remove Brainloft from your system.
 Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se quitará Brainloft del sistema.
+¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source>Brainloft Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalar Brainloft</translation>
     </message>
 </context>
 <context>
@@ -1685,40 +1746,45 @@ Are you sure?</source>
     <message>
         <source>Could not open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir
+%1</translation>
     </message>
     <message>
         <source>File load failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir el archivo</translation>
     </message>
     <message>
         <source>Could not create or access
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear ni abrir
+%1</translation>
     </message>
     <message>
         <source>File Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar el archivo</translation>
     </message>
     <message>
         <source>Could not write
 %1
 %2
 The file on disk has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir
+%1
+%2
+El archivo del disco no se ha modificado.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>Brainloft Files (*.blz)|*.blz||</source>
         <extracomment>A file dialog filter: the name shown, then |*.blz|| as it is.</extracomment>
-        <translation type="unfinished">Archivos de Brainloft (*.blz)|*.blz||</translation>
+        <translation>Archivos de Brainloft (*.blz)|*.blz||</translation>
     </message>
     <message>
         <source>Save the current quiz?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar el cuestionario actual?</translation>
     </message>
 </context>
 <context>
@@ -1881,170 +1947,171 @@ The file on disk has not been changed.</source>
     <name>QuizPrint</name>
     <message>
         <source>1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puntos</translation>
     </message>
     <message>
         <source>Time limit: 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de tiempo: 1 segundo</translation>
     </message>
     <message>
         <source>Time limit: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de tiempo: %1 segundos</translation>
     </message>
     <message>
         <source>Picture not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen no encontrada: %1</translation>
     </message>
     <message>
         <source>Picture cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen: %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source> — Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation> — Versión %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished">Página %1 de %2</translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <source>1 question</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pregunta</translation>
     </message>
     <message>
         <source>%1 questions</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 preguntas</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1</translation>
     </message>
     <message>
         <source>Time allowed: 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo disponible: 1 minuto</translation>
     </message>
     <message>
         <source>Time allowed: %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo disponible: %1 minutos</translation>
     </message>
     <message>
         <source>Several answers may be correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede haber varias respuestas correctas</translation>
     </message>
     <message>
         <source>card backs</source>
-        <translation type="unfinished"></translation>
+        <translation>reversos</translation>
     </message>
     <message>
         <source>card fronts</source>
-        <translation type="unfinished"></translation>
+        <translation>anversos</translation>
     </message>
     <message>
         <source>Answer key — Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de respuestas — Versión %1</translation>
     </message>
     <message>
         <source>Answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave de respuestas</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Pregunta</translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>[picture: %1]</source>
-        <translation type="unfinished"></translation>
+        <translation>[imagen: %1]</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>There is nothing to print: choose the exam paper, the answer key, or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que imprimir: elija la hoja de examen, la clave de respuestas o ambas.</translation>
     </message>
     <message>
         <source>The printer or file could not be opened for printing.</source>
-        <translation type="unfinished">No se ha podido abrir la impresora o el archivo para imprimir.</translation>
+        <translation>No se ha podido abrir la impresora o el archivo para imprimir.</translation>
     </message>
     <message>
         <source>The printer stopped before the last page.</source>
-        <translation type="unfinished">La impresora se ha detenido antes de la última página.</translation>
+        <translation>La impresora se ha detenido antes de la última página.</translation>
     </message>
     <message>
         <source>%1 belongs to the quiz itself; please choose another file for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece al propio cuestionario; elija otro archivo para el PDF.</translation>
     </message>
     <message>
         <source>New Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestionario nuevo</translation>
     </message>
 </context>
 <context>
     <name>QuizRunner</name>
     <message>
         <source>Memory allocation error</source>
-        <translation type="unfinished">Error de asignación de memoria</translation>
+        <translation>Error de asignación de memoria</translation>
     </message>
     <message>
         <source>SetTimer() API call failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la llamada a SetTimer().</translation>
     </message>
     <message>
         <source>This quiz has changed since the attempt was interrupted. It starts again from the beginning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cuestionario ha cambiado desde que se interrumpió el intento. Se vuelve a empezar desde el principio.</translation>
     </message>
     <message>
         <source>An attempt at this quiz was interrupted at question %1 of %2.
 Do you want to resume it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un intento de este cuestionario se interrumpió en la pregunta %1 de %2.
+¿Desea reanudarlo?</translation>
     </message>
     <message>
         <source>You answered no questions at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha respondido ninguna pregunta.</translation>
     </message>
     <message>
         <source>Time Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo agotado</translation>
     </message>
     <message>
         <source>Time Expired!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tiempo agotado!</translation>
     </message>
 </context>
 <context>
     <name>QuizScreenDialog</name>
     <message>
         <source>Are you sure you want to abort this quiz?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea abandonar este cuestionario?</translation>
     </message>
 </context>
 <context>
@@ -2107,7 +2174,7 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     <name>Registration</name>
     <message>
         <source>Do you wish to associate the .BLZ extension with Brainloft?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea asociar la extensión .BLZ con Brainloft?</translation>
     </message>
 </context>
 <context>
@@ -2366,230 +2433,230 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     <name>ResultsWindow</name>
     <message>
         <source>&amp;Add log...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir registro...</translation>
     </message>
     <message>
         <source>Save &amp;merged log as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro co&amp;mbinado como...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV...</translation>
     </message>
     <message>
         <source>Save report as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe como &amp;PDF...</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Ayu&amp;da</translation>
+        <translation>Ayu&amp;da</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resumen</translation>
     </message>
     <message>
         <source>Sea&amp;rch comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar en los comentarios:</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Pregunta</translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegida</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished">Clave</translation>
+        <translation>Clave</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenidos</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished">Puntuación</translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>&amp;Takers</source>
-        <translation type="unfinished"></translation>
+        <translation>Par&amp;ticipantes</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Chosen by</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegida por</translation>
     </message>
     <message>
         <source>&amp;Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;guntas</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>%1 entries are of another version of the quiz (another number of questions) and are left out of the figures.</source>
-        <translation type="unfinished">%1 entradas son de otra versión del cuestionario (con otro número de preguntas) y no se incluyen en las cifras.</translation>
+        <translation>%1 entradas son de otra versión del cuestionario (con otro número de preguntas) y no se incluyen en las cifras.</translation>
     </message>
     <message>
         <source>No log read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha leído ningún registro.</translation>
     </message>
     <message>
         <source>Logs: %1</source>
-        <translation type="unfinished">Registros: %1</translation>
+        <translation>Registros: %1</translation>
     </message>
     <message>
         <source>Takers by percentage (bins of ten points)</source>
-        <translation type="unfinished">Participantes por porcentaje (intervalos de diez puntos)</translation>
+        <translation>Participantes por porcentaje (intervalos de diez puntos)</translation>
     </message>
     <message>
         <source>Takers</source>
-        <translation type="unfinished"></translation>
+        <translation>Participantes</translation>
     </message>
     <message>
         <source>Facility by question (%)</source>
-        <translation type="unfinished">Facilidad por pregunta (%)</translation>
+        <translation>Facilidad por pregunta (%)</translation>
     </message>
     <message>
         <source>Facility</source>
-        <translation type="unfinished">Facilidad</translation>
+        <translation>Facilidad</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>correcta</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>incorrecta</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>no mostrada</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Choose a question to see how its answers were chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una pregunta para ver cómo se eligieron sus respuestas.</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverso</translation>
     </message>
     <message>
         <source> (key)</source>
-        <translation type="unfinished"></translation>
+        <translation> (clave)</translation>
     </message>
     <message>
         <source>no answer submitted</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna respuesta enviada</translation>
     </message>
     <message>
         <source>Add log</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir registro</translation>
     </message>
     <message>
         <source>Results logs (*.blg)|*.blg|All files (*)|*||</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de resultados (*.blg)|*.blg|Todos los archivos (*)|*||</translation>
     </message>
     <message>
         <source>Save merged log as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro combinado como</translation>
     </message>
     <message>
         <source>Results logs (*.blg)|*.blg||</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de resultados (*.blg)|*.blg||</translation>
     </message>
     <message>
         <source>Wrote %1 entries to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han escrito %1 entradas en %2.</translation>
     </message>
     <message>
         <source>%1 incomplete entries were left out: a log holds whole entries only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han omitido %1 entradas incompletas: un registro solo contiene entradas completas.</translation>
     </message>
     <message>
         <source>Export CSV: the takers&apos; file; the items and summary go beside it</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV: el archivo de los participantes; los de las preguntas y del resumen se guardan junto a él</translation>
     </message>
     <message>
         <source>CSV files (*.csv)|*.csv||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)|*.csv||</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished">No se ha podido escribir %1: %2</translation>
+        <translation>No se ha podido escribir %1: %2</translation>
     </message>
     <message>
         <source>Wrote %1.</source>
-        <translation type="unfinished">Se ha escrito %1.</translation>
+        <translation>Se han escrito %1.</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)|*.pdf||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)|*.pdf||</translation>
     </message>
 </context>
 <context>
     <name>TakersModel</name>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Estado</translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Presented</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostradas</translation>
     </message>
     <message>
         <source>Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenidos</translation>
     </message>
     <message>
         <source>Possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Posibles</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>All questions %</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las preguntas (%)</translation>
     </message>
 </context>
 <context>
@@ -2597,18 +2664,19 @@ En el cuestionario completo, obtuvo %5 de %6 puntos (%7%).</translation>
     <message>
         <source>Brainloft&apos;s data has been removed from the Registry.
 Component files will be removed the next time you start the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han quitado los datos de Brainloft del Registro.
+Los archivos de los componentes se quitarán la próxima vez que inicie el sistema.</translation>
     </message>
     <message>
         <source>Brainloft Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalar Brainloft</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;%1 --help&apos;.</translation>
     </message>
 </context>
 </TS>
