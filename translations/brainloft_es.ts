@@ -1684,7 +1684,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>Im&amp;port questions...</source>
-        <translation>I&amp;mportar preguntas...</translation>
+        <translation>Im&amp;portar preguntas...</translation>
     </message>
     <message>
         <source>E&amp;xport quiz...</source>
