@@ -17,17 +17,19 @@
 #include <string>
 #include <vector>
 
-// One question line of an entry.
+// One question line of an entry. Five million of these in a large class's
+// log: the flags share a byte, so that one takes 12 bytes, not 16.
 struct LoggedQuestion
 {
     std::int32_t score = 0;  // m: the points the question was worth
     std::int32_t earned = 0; // x: the points given (0 when not presented)
     std::uint8_t correct = 0; // answer letters as bits, A = 1 (multiple choice)
     std::uint8_t chosen = 0;  // the letters chosen; 0 with `none` for "X"
-    bool presented = false;
-    bool none = false;      // presented, and nothing was submitted ("X")
-    bool flashCard = false; // the line has the flash-card form
+    bool presented : 1 = false;
+    bool none : 1 = false;      // presented, and nothing was submitted ("X")
+    bool flashCard : 1 = false; // the line has the flash-card form
 };
+static_assert(sizeof(LoggedQuestion) == 12);
 
 struct LogRecord
 {
