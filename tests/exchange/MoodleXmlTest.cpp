@@ -467,7 +467,7 @@ TEST(MoodleXmlWrite, MakesPicturesPngThatReadBackPixelForPixel)
         {"odd width", bmpOf(sampleImage(161, 5)), false},
         {"greyscale", bmpOf(grey), false},
         {"paletted", bmpOf(paletted), false},
-        {"transparent", bmpOf(alpha), true},
+        {"alpha dropped by the BMP writer", bmpOf(alpha), false},
     };
     QList<QByteArray> pictures;
     for (const auto &c : cases) {
