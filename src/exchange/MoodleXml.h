@@ -23,6 +23,9 @@ inline constexpr qsizetype MOODLE_XML_MAX_BYTES = qsizetype(64) * 1024 * 1024;
 // Shared with the QTI writer: the question's picture as PNG bytes, or nothing
 // when it does not decode or is too large to hold.
 [[nodiscard]] QByteArray ExchangePictureAsPng(const QByteArray &picture);
+// The same for many pictures, made on several threads; an empty picture
+// gives an empty result. In the order given.
+[[nodiscard]] QList<QByteArray> ExchangePicturesAsPng(const QList<QByteArray> &pictures);
 // Removes what XML 1.0 cannot carry (control characters other than tab and
 // line feed, lone surrogates, U+FFFE and U+FFFF); a carriage return, alone
 // or before a line feed, becomes one line feed.

@@ -245,7 +245,17 @@ ExchangeWritten WriteQtiPackage(const QList<ExchangeQuestion> &questions, const 
     QList<PackageItem> items;
     int timeLimits = 0;
     bool ok = true;
+    QList<QByteArray> pictures;
+    pictures.reserve(questions.size());
     for (const ExchangeQuestion &question : questions) {
+        const bool skipped = question.flashCard ? question.answers.isEmpty()
+                                                : !question.correct.contains(true);
+        pictures.append(skipped ? QByteArray() : question.picture);
+    }
+    const QList<QByteArray> pngs = ExchangePicturesAsPng(pictures);
+    qsizetype index = -1;
+    for (const ExchangeQuestion &question : questions) {
+        ++index;
         const QString name = question.title.trimmed().isEmpty()
                                  ? XmlSafeText(question.text.simplified()).left(60)
                                  : XmlSafeText(question.title.simplified());
@@ -268,7 +278,7 @@ ExchangeWritten WriteQtiPackage(const QList<ExchangeQuestion> &questions, const 
         item.identifier = itemName(int(items.size()));
         item.file = item.identifier + QLatin1String(".xml");
         if (!question.picture.isEmpty()) {
-            const QByteArray png = ExchangePictureAsPng(question.picture);
+            const QByteArray &png = pngs[index];
             if (png.isEmpty()) {
                 note(ExchangeNote::Kind::Lost,
                      QCoreApplication::translate("Exchange",

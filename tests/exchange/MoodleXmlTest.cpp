@@ -437,6 +437,63 @@ TEST(MoodleXmlRoundTrip, GivesBackTextsAnswersMarksScoresAndPictures)
     }
 }
 
+QByteArray sampleFile(const char *name)
+{
+    QFile file(QStringLiteral(SAMPLE_QUIZZES "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every kind of picture a quiz may hold comes out as a PNG that reads back
+// pixel for pixel, alone or many at a time.
+TEST(MoodleXmlWrite, MakesPicturesPngThatReadBackPixelForPixel)
+{
+    QImage grey = sampleImage(7, 3).convertToFormat(QImage::Format_Grayscale8);
+    QImage paletted = sampleImage(5, 5).convertToFormat(QImage::Format_Indexed8);
+    QImage alpha(9, 4, QImage::Format_ARGB32);
+    for (int y = 0; y < alpha.height(); ++y) {
+        for (int x = 0; x < alpha.width(); ++x)
+            alpha.setPixel(x, y, qRgba(x * 29 % 256, y * 71 % 256, 200, (x * 40 + y) % 256));
+    }
+    const struct
+    {
+        const char *what;
+        QByteArray picture;
+        bool transparent;
+    } cases[] = {
+        {"sun.bmp", sampleFile("sun.bmp"), false},
+        {"saturn.bmp", sampleFile("saturn.bmp"), false},
+        {"apple.bmp", sampleFile("apple.bmp"), false},
+        {"1 x 1", bmpOf(sampleImage(1, 1)), false},
+        {"odd width", bmpOf(sampleImage(161, 5)), false},
+        {"greyscale", bmpOf(grey), false},
+        {"paletted", bmpOf(paletted), false},
+        {"alpha dropped by the BMP writer", bmpOf(alpha), false},
+    };
+    QList<QByteArray> pictures;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QImage source = QImage::fromData(c.picture);
+        ASSERT_FALSE(source.isNull());
+        const QByteArray png = ExchangePictureAsPng(c.picture);
+        ASSERT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
+        const QImage back = QImage::fromData(png, "PNG");
+        ASSERT_FALSE(back.isNull());
+        EXPECT_EQ(source.hasAlphaChannel(), c.transparent);
+        EXPECT_EQ(back.hasAlphaChannel(), c.transparent);
+        EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32),
+                  source.convertToFormat(QImage::Format_ARGB32));
+        pictures.append(c.picture);
+        pictures.append(QByteArray()); // no picture: none made
+    }
+    pictures.append("not a picture");
+    const QList<QByteArray> pngs = ExchangePicturesAsPng(pictures);
+    ASSERT_EQ(pngs.size(), pictures.size());
+    for (qsizetype i = 0; i < pictures.size(); ++i)
+        EXPECT_EQ(pngs[i], pictures[i].isEmpty() ? QByteArray() : ExchangePictureAsPng(pictures[i]))
+            << i;
+    EXPECT_TRUE(pngs.last().isEmpty());
+}
+
 TEST(MoodleXmlWrite, WritesFractionsShuffleAndGradeAsMoodleReadsThem)
 {
     const ExchangeWritten written = WriteMoodleXml(
