@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -696,6 +697,8 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
     // writes to a device. Without a device the declaration names no
     // encoding, and XML's default is UTF-8.
     QString document;
+    // Where in `document` each picture's base64 text goes.
+    QList<std::pair<qsizetype, QByteArray>> pictureText;
     QXmlStreamWriter xml(&document);
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(2);
@@ -766,7 +769,10 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
             xml.writeAttribute(QStringLiteral("name"), picture);
             xml.writeAttribute(QStringLiteral("path"), QStringLiteral("/"));
             xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
-            xml.writeCharacters(QString::fromLatin1(png.toBase64()));
+            // Base64 needs no escaping: rather than through the writer,
+            // character by character, it goes into the bytes at the end.
+            xml.writeCharacters(QString());
+            pictureText.append({document.size(), png.toBase64()});
             xml.writeEndElement();
         }
         xml.writeEndElement(); // questiontext
@@ -807,7 +813,17 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
     }
     xml.writeEndElement(); // quiz
     xml.writeEndDocument();
-    written.bytes = document.toUtf8();
+    qsizetype pictureBytes = 0;
+    for (const auto &[at, base64] : pictureText)
+        pictureBytes += base64.size();
+    written.bytes.reserve(document.size() + pictureBytes);
+    qsizetype from = 0;
+    for (const auto &[at, base64] : pictureText) {
+        written.bytes += QStringView(document).sliced(from, at - from).toUtf8();
+        written.bytes += base64;
+        from = at;
+    }
+    written.bytes += QStringView(document).sliced(from).toUtf8();
     if (timeLimits > 0) {
         written.notes.append(
             {ExchangeNote::Kind::Lost, 0, QString(),
