@@ -524,8 +524,9 @@ QList<QByteArray> ExchangePicturesAsPng(const QList<QByteArray> &pictures)
                 pngs[i] = ExchangePictureAsPng(pictures[i]);
         }
     };
-    const unsigned threads = std::min<unsigned>(
-        std::clamp(std::thread::hardware_concurrency(), 1U, 8U), unsigned(std::max<qsizetype>(count / 4, 1)));
+    const unsigned threads =
+        std::min<unsigned>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U),
+                           unsigned(std::max<qsizetype>(count / 4, 1)));
     std::vector<std::thread> helpers;
     for (unsigned t = 1; t < threads; ++t)
         helpers.emplace_back(work, t, threads);
@@ -710,8 +711,8 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
     QList<QByteArray> pictures;
     pictures.reserve(questions.size());
     for (const ExchangeQuestion &question : questions) {
-        const bool skipped = question.flashCard ? question.answers.isEmpty()
-                                                : !question.correct.contains(true);
+        const bool skipped =
+            question.flashCard ? question.answers.isEmpty() : !question.correct.contains(true);
         pictures.append(skipped ? QByteArray() : question.picture);
     }
     const QList<QByteArray> pngs = ExchangePicturesAsPng(pictures);

@@ -21,8 +21,8 @@
 // log: the flags share a byte, so that one takes 12 bytes, not 16.
 struct LoggedQuestion
 {
-    std::int32_t score = 0;  // m: the points the question was worth
-    std::int32_t earned = 0; // x: the points given (0 when not presented)
+    std::int32_t score = 0;   // m: the points the question was worth
+    std::int32_t earned = 0;  // x: the points given (0 when not presented)
     std::uint8_t correct = 0; // answer letters as bits, A = 1 (multiple choice)
     std::uint8_t chosen = 0;  // the letters chosen; 0 with `none` for "X"
     bool presented : 1 = false;
@@ -33,11 +33,11 @@ static_assert(sizeof(LoggedQuestion) == 12);
 
 struct LogRecord
 {
-    std::string comment;     // without the enclosing quotes, 8-bit as logged
-    int questionCount = 0;   // as the entry's count line says
+    std::string comment;                   // without the enclosing quotes, 8-bit as logged
+    int questionCount = 0;                 // as the entry's count line says
     std::vector<LoggedQuestion> questions; // the question lines read
-    bool complete = false;   // count line, every question line, both summaries
-    int log = 0;             // which of the logs read it came from, 0-based
+    bool complete = false;                 // count line, every question line, both summaries
+    int log = 0;                           // which of the logs read it came from, 0-based
 };
 
 enum class LogReadStatus {
@@ -70,4 +70,3 @@ LogReadResult ReadLogFile(const std::string &path, std::vector<LogRecord> &into,
 
 // Letters as bits ("BD" -> 0b1010) and back ("" for none).
 [[nodiscard]] std::string AnswerLetters(std::uint8_t letters);
-

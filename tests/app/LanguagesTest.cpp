@@ -69,10 +69,10 @@ struct Scene
         cards.InsertQuestion(0, makeCard("Capital of France?", "Paris", 2));
         cards.password = "teacher";
         prompts.setAutoAcknowledge(false);
-        results.AppendQuestion(makeQuestion("Which planet is closest to the Sun?",
-                                            {"Venus", "Mercury"}, {1}));
-        results.AppendQuestion(makeQuestion("Which planets have rings?",
-                                            {"Mars", "Saturn", "Uranus"}, {1}, 2));
+        results.AppendQuestion(
+            makeQuestion("Which planet is closest to the Sun?", {"Venus", "Mercury"}, {1}));
+        results.AppendQuestion(
+            makeQuestion("Which planets have rings?", {"Mars", "Saturn", "Uranus"}, {1}, 2));
         results.password = "teacher";
         EXPECT_EQ(SaveQuizToFile(results, pathIn(dir, "quiz.blz")), SaveResult::Ok);
         results.SetQuizPathName(pathIn(dir, "quiz.blz"));
@@ -313,9 +313,10 @@ QStringList cutTexts(const GalleryWindow &window, const QString &language = {})
     Scene scene;
     Shown shown(window, scene);
     if (const QString gallery = qEnvironmentVariable("BRAINLOFT_GALLERY_DIR"); !gallery.isEmpty())
-        QCoreApplication::processEvents(), (*shown).grab().save(QStringLiteral("%1/%2-%3.png")
-                                 .arg(gallery, language, QLatin1String(window.name))
-                                 .replace(u' ', u'-'));
+        QCoreApplication::processEvents(),
+            (*shown).grab().save(QStringLiteral("%1/%2-%3.png")
+                                     .arg(gallery, language, QLatin1String(window.name))
+                                     .replace(u' ', u'-'));
     for (const auto &[widget, text] : textsOf(*shown)) {
         if (const QString why = cut(*widget, text); !why.isEmpty())
             problems << QStringLiteral("%1: %2 %3")
