@@ -3,13 +3,15 @@
 // file, and checks what it reports against a plain reading of the block
 // layout: the reader stops exactly where the export would (or earlier, at
 // text that is no entry), never keeps more entries than there are comment
-// lines, and reads the same from a file as from memory.
+// lines, and reads the same from a file as from memory, also when the
+// file is read in two halves side by side.
 
 #include "FuzzFile.h"
 
 #include "log/ResultsLog.h"
 #include "results/LogReader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -39,6 +41,23 @@ bool blocksWhole(const std::uint8_t *data, std::size_t size)
     return true;
 }
 
+bool sameRecords(const std::vector<LogRecord> &a, const std::vector<LogRecord> &b)
+{
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [](const LogRecord &x, const LogRecord &y) {
+            return x.comment == y.comment && x.questionCount == y.questionCount &&
+                   x.complete == y.complete && x.log == y.log &&
+                   std::equal(x.questions.begin(), x.questions.end(), y.questions.begin(),
+                              y.questions.end(),
+                              [](const LoggedQuestion &p, const LoggedQuestion &q) {
+                                  return p.score == q.score && p.earned == q.earned &&
+                                         p.correct == q.correct && p.chosen == q.chosen &&
+                                         p.presented == q.presented && p.none == q.none &&
+                                         p.flashCard == q.flashCard;
+                              });
+        });
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -66,9 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static FuzzFile file;
     file.fill(data, size);
     std::vector<LogRecord> fromFile;
-    const LogReadResult again = ReadLogFile(file.path(), fromFile, 1);
+    // Read in two halves side by side however small: the same entries.
+    const LogReadResult again = ReadLogFile(file.path(), fromFile, 1, 10000, 0);
     if (again.status != result.status || again.entries != result.entries ||
-        again.damagedAfter != result.damagedAfter)
+        again.damagedAfter != result.damagedAfter || !sameRecords(fromFile, records))
         std::abort();
     return 0;
 }

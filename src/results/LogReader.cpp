@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <string_view>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -27,8 +29,7 @@ constexpr std::size_t LONGEST_LINE = 2 * LOG_BLOCK_BUFFER_SIZE;
 
 // By hand and inlined: five million of these in a large class's log.
 // Up to ten digits, and no more than fits 32 bits.
-[[gnu::always_inline]] inline bool number(const char *text, std::size_t size,
-                                          std::uint32_t &out)
+[[gnu::always_inline]] inline bool number(const char *text, std::size_t size, std::uint32_t &out)
 {
     if (size == 0 || size > 10)
         return false;
@@ -240,6 +241,13 @@ public:
     // Damage was found: the entry under way is kept as incomplete.
     void abandon() { closeEntry(false); }
 
+    // Between two entries, with nothing carried over: a new parser would
+    // read what follows exactly as this one will.
+    [[nodiscard]] bool betweenEntries() const
+    {
+        return !m_open && m_partial.empty() && m_expect == Expect::Comment;
+    }
+
     [[nodiscard]] std::size_t ended() const { return m_ended; }
     [[nodiscard]] std::size_t added() const { return m_added; }
 
@@ -281,8 +289,7 @@ private:
             // the entry gets one allocation of exactly the lines read.
             const std::size_t read = m_questions.size();
             if (line.size() >= 10 && line[0] == 'P' && line.starts_with("Presented,")) {
-                if (read != std::size_t(m_record.questionCount) ||
-                    !summaryLine(line, "Presented"))
+                if (read != std::size_t(m_record.questionCount) || !summaryLine(line, "Presented"))
                     return false;
                 m_expect = Expect::All;
                 return true;
@@ -350,12 +357,14 @@ private:
 };
 
 // The file read straight into the reader's buffer, a large piece at a
-// time: a log of a large class is tens of megabytes.
+// time: a log of a large class is tens of megabytes. From `offset` on, by
+// pread, so that two of these can read the halves of one descriptor.
 class DirectFdSource : public ByteSource
 {
 public:
-    DirectFdSource(int fd, std::uint64_t size)
+    DirectFdSource(int fd, std::uint64_t offset, std::uint64_t size)
         : m_fd(fd)
+        , m_offset(offset)
         , m_size(size)
     {}
 
@@ -367,87 +376,274 @@ public:
         while (n > 0) {
             ssize_t got;
             do {
-                got = ::read(m_fd, out, n);
+                got = ::pread(m_fd, out, n, off_t(m_offset));
             } while (got < 0 && errno == EINTR);
             if (got <= 0)
                 return false;
             out += got;
             n -= std::size_t(got);
-            m_consumed += std::uint64_t(got);
+            m_offset += std::uint64_t(got);
         }
         return true;
     }
-    [[nodiscard]] std::uint64_t remaining() const override { return m_size - m_consumed; }
+    [[nodiscard]] std::uint64_t remaining() const override
+    {
+        return m_size > m_offset ? m_size - m_offset : 0;
+    }
 
 private:
     int m_fd;
+    std::uint64_t m_offset;
     std::uint64_t m_size;
-    std::uint64_t m_consumed = 0;
+};
+
+// The blocks of a log, taken from a buffer filled many at a time and
+// unscrambled where they lie.
+class BlockScanner
+{
+public:
+    // `start`: where in the file the source begins, for position().
+    BlockScanner(ByteSource &log, std::uint64_t start)
+        : m_log(log)
+        , m_start(start)
+        , m_chunk(CHUNK)
+    {}
+
+    enum class Next { Block, End, Damage };
+
+    Next next(std::string_view &text)
+    {
+        if (m_at == m_have && m_log.remaining() == 0)
+            return Next::End;
+        if (!fill(4))
+            return Next::Damage;
+        const std::uint8_t *head = m_chunk.data() + m_at;
+        const std::uint32_t length = std::uint32_t(head[0]) | std::uint32_t(head[1]) << 8 |
+                                     std::uint32_t(head[2]) << 16 | std::uint32_t(head[3]) << 24;
+        if (length > LOG_BLOCK_BUFFER_SIZE || length > (m_have - m_at - 4) + m_log.remaining() ||
+            !fill(4 + std::size_t(length)))
+            return Next::Damage;
+        std::uint8_t *block = m_chunk.data() + m_at + 4;
+        m_at += 4 + std::size_t(length);
+        ScrambleInPlace(block, length);
+        text = {reinterpret_cast<const char *>(block), length};
+        return Next::Block;
+    }
+
+    // The file offset of the next block.
+    [[nodiscard]] std::uint64_t position() const { return m_start + m_pulled - (m_have - m_at); }
+
+private:
+    static constexpr std::size_t CHUNK = 64 * 1024;
+    static_assert(CHUNK >= 4 + LOG_BLOCK_BUFFER_SIZE);
+
+    // At least `need` bytes from m_at on; false when the log has fewer.
+    bool fill(std::size_t need)
+    {
+        if (m_have - m_at >= need)
+            return true;
+        std::memmove(m_chunk.data(), m_chunk.data() + m_at, m_have - m_at);
+        m_have -= m_at;
+        m_at = 0;
+        const std::size_t want =
+            std::size_t(std::min<std::uint64_t>(CHUNK - m_have, m_log.remaining()));
+        if (want > 0 && !m_log.read(m_chunk.data() + m_have, want))
+            return false;
+        m_have += want;
+        m_pulled += want;
+        return m_have - m_at >= need;
+    }
+
+    ByteSource &m_log;
+    std::uint64_t m_start;
+    std::uint64_t m_pulled = 0;
+    std::vector<std::uint8_t> m_chunk;
+    std::size_t m_have = 0, m_at = 0;
+};
+
+enum class Outcome { End, Damage, AtStop, PastStop, Cancelled };
+
+// Parses blocks until the log ends, is damaged, or the next block would
+// begin at or beyond `stop` (a file offset).
+Outcome parseBlocks(BlockScanner &blocks, EntryParser &parser, std::uint64_t stop,
+                    const std::atomic<bool> *cancel = nullptr)
+{
+    std::string_view text;
+    for (;;) {
+        if (const std::uint64_t at = blocks.position(); at >= stop)
+            return at == stop ? Outcome::AtStop : Outcome::PastStop;
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return Outcome::Cancelled;
+        switch (blocks.next(text)) {
+        case BlockScanner::Next::End:
+            return Outcome::End;
+        case BlockScanner::Next::Damage:
+            return Outcome::Damage;
+        case BlockScanner::Next::Block:
+            if (!parser.feed(text))
+                return Outcome::Damage;
+            break;
+        }
+    }
+}
+
+LogReadResult finishRead(EntryParser &parser, Outcome outcome)
+{
+    LogReadResult result;
+    if (outcome == Outcome::Damage) {
+        parser.abandon();
+        result.status = LogReadStatus::Damaged;
+    } else if (!parser.finish()) {
+        result.status = LogReadStatus::Damaged;
+    }
+    result.entries = parser.added();
+    result.damagedAfter = result.status == LogReadStatus::Damaged ? parser.ended() : 0;
+    return result;
+}
+
+bool signatureRead(ByteSource &log)
+{
+    char signature[LOG_SIGNATURE_LENGTH];
+    return log.read(signature, sizeof signature) &&
+           std::memcmp(signature, LOG_SIGNATURE, LOG_SIGNATURE_LENGTH) == 0;
+}
+
+LogReadResult damagedAtStart()
+{
+    LogReadResult result;
+    result.status = LogReadStatus::Damaged;
+    return result;
+}
+
+// Where an entry seems to begin from `from` on: a block whose length is
+// possible, whose text begins with a comment line and ends at a line end,
+// and which a possible block follows. Only a guess, to read the log's
+// second half beside its first; the first half's reading confirms it or
+// the guess is dropped.
+std::optional<std::uint64_t> entryStartAfter(int fd, std::uint64_t from, std::uint64_t size)
+{
+    constexpr std::size_t WINDOW = 64 * 1024;
+    std::vector<std::uint8_t> window(std::size_t(std::min<std::uint64_t>(WINDOW, size - from)));
+    DirectFdSource source(fd, from, size);
+    if (!source.read(window.data(), window.size()))
+        return std::nullopt;
+    std::uint8_t text[LOG_BLOCK_BUFFER_SIZE];
+    auto lengthAt = [&](std::size_t at) {
+        return std::uint32_t(window[at]) | std::uint32_t(window[at + 1]) << 8 |
+               std::uint32_t(window[at + 2]) << 16 | std::uint32_t(window[at + 3]) << 24;
+    };
+    std::uint8_t quote = '"';
+    ScrambleInPlace(&quote, 1); // a block's first byte, scrambled
+    for (std::size_t at = 0; at + 8 <= window.size(); ++at) {
+        if (window[at + 4] != quote)
+            continue;
+        const std::uint32_t length = lengthAt(at);
+        const std::size_t next = at + 4 + length;
+        if (length < 7 || length > LOG_BLOCK_BUFFER_SIZE || next + 4 > window.size() ||
+            lengthAt(next) > LOG_BLOCK_BUFFER_SIZE)
+            continue;
+        std::memcpy(text, window.data() + at + 4, length);
+        ScrambleInPlace(text, length);
+        const std::string_view head(reinterpret_cast<const char *>(text), length);
+        if (head.find("\"\r\n", 1) != std::string_view::npos && head.ends_with("\r\n"))
+            return from + at;
+    }
+    return std::nullopt;
+}
+
+// The second half of a log, read beside the first from a guessed entry
+// start.
+struct SecondHalf
+{
+    std::vector<LogRecord> records;
+    LogReadResult result;
+    std::atomic<bool> cancel{false};
+    std::thread thread;
+
+    // Also when the first half's reading ends in an exception.
+    ~SecondHalf()
+    {
+        cancel = true;
+        if (thread.joinable())
+            thread.join();
+    }
 };
 
 } // namespace
 
 LogReadResult ReadLogEntries(ByteSource &log, std::vector<LogRecord> &into, int logIndex)
 {
-    LogReadResult result;
-    EntryParser parser(into, logIndex);
-    auto damaged = [&] {
-        parser.abandon();
-        result.status = LogReadStatus::Damaged;
-        result.entries = parser.added();
-        result.damagedAfter = parser.ended();
-        return result;
-    };
     if (log.remaining() == 0)
-        return result;
-    char signature[LOG_SIGNATURE_LENGTH];
-    if (!log.read(signature, sizeof signature) ||
-        std::memcmp(signature, LOG_SIGNATURE, LOG_SIGNATURE_LENGTH) != 0)
-        return damaged();
-    // The blocks are taken from a buffer filled many at a time, and
-    // unscrambled and parsed where they lie.
-    constexpr std::size_t CHUNK = 64 * 1024;
-    static_assert(CHUNK >= 4 + LOG_BLOCK_BUFFER_SIZE);
-    std::vector<std::uint8_t> chunk(CHUNK);
-    std::size_t have = 0, at = 0;
-    // At least `need` bytes from `at` on; false when the log has fewer.
-    auto fill = [&](std::size_t need) {
-        if (have - at >= need)
-            return true;
-        std::memmove(chunk.data(), chunk.data() + at, have - at);
-        have -= at;
-        at = 0;
-        const std::size_t want = std::size_t(std::min<std::uint64_t>(CHUNK - have, log.remaining()));
-        if (want > 0 && !log.read(chunk.data() + have, want))
-            return false;
-        have += want;
-        return have - at >= need;
-    };
-    while (at < have || log.remaining() > 0) {
-        if (!fill(4))
-            return damaged();
-        const std::uint8_t *head = chunk.data() + at;
-        const std::uint32_t length = std::uint32_t(head[0]) | std::uint32_t(head[1]) << 8 |
-                                     std::uint32_t(head[2]) << 16 | std::uint32_t(head[3]) << 24;
-        if (length > LOG_BLOCK_BUFFER_SIZE || length > (have - at - 4) + log.remaining() ||
-            !fill(4 + std::size_t(length)))
-            return damaged();
-        std::uint8_t *block = chunk.data() + at + 4;
-        at += 4 + std::size_t(length);
-        ScrambleInPlace(block, length);
-        if (!parser.feed({reinterpret_cast<const char *>(block), length}))
-            return damaged();
+        return {};
+    if (!signatureRead(log))
+        return damagedAtStart();
+    EntryParser parser(into, logIndex);
+    BlockScanner blocks(log, LOG_SIGNATURE_LENGTH);
+    return finishRead(parser, parseBlocks(blocks, parser, UINT64_MAX));
+}
+
+// A large log is read in two halves side by side: the second from where an
+// entry seems to begin in its middle, the first up to there. The second
+// half's entries are kept only when the first half's reading reaches that
+// point exactly, between two entries; otherwise the first goes on alone. So
+// the result is always that of reading the log in one go.
+static LogReadResult readLogFd(int fd, std::uint64_t size, std::vector<LogRecord> &into,
+                               int logIndex, std::uint64_t splitAbove)
+{
+    DirectFdSource source(fd, 0, size);
+    if (size == 0)
+        return {};
+    if (!signatureRead(source))
+        return damagedAtStart();
+    std::optional<SecondHalf> second;
+    std::uint64_t stop = UINT64_MAX;
+    if (size >= splitAbove && size > LOG_SIGNATURE_LENGTH &&
+        std::thread::hardware_concurrency() != 1) {
+        const std::uint64_t middle = std::max<std::uint64_t>(size / 2, LOG_SIGNATURE_LENGTH);
+        if (const auto guess = entryStartAfter(fd, middle, size)) {
+            stop = *guess;
+            second.emplace();
+            SecondHalf &half = *second;
+            try {
+                half.thread = std::thread([fd, size, logIndex, stop, &half] {
+                    DirectFdSource rest(fd, stop, size);
+                    BlockScanner blocks(rest, stop);
+                    EntryParser parser(half.records, logIndex);
+                    const Outcome outcome = parseBlocks(blocks, parser, UINT64_MAX, &half.cancel);
+                    if (outcome != Outcome::Cancelled)
+                        half.result = finishRead(parser, outcome);
+                });
+            } catch (const std::system_error &) {
+                // No thread to be had: the log is read in one go.
+                second.reset();
+                stop = UINT64_MAX;
+            }
+        }
     }
-    if (!parser.finish()) {
-        result.status = LogReadStatus::Damaged;
-        result.damagedAfter = parser.ended();
+    EntryParser parser(into, logIndex);
+    BlockScanner blocks(source, LOG_SIGNATURE_LENGTH);
+    Outcome outcome = parseBlocks(blocks, parser, stop);
+    if (second) {
+        const bool joins = outcome == Outcome::AtStop && parser.betweenEntries();
+        second->cancel = !joins;
+        second->thread.join();
+        if (joins) {
+            LogReadResult result = second->result;
+            into.insert(into.end(), std::make_move_iterator(second->records.begin()),
+                        std::make_move_iterator(second->records.end()));
+            result.entries += parser.added();
+            if (result.status == LogReadStatus::Damaged)
+                result.damagedAfter += parser.ended();
+            return result;
+        }
+        if (outcome == Outcome::AtStop || outcome == Outcome::PastStop)
+            outcome = parseBlocks(blocks, parser, UINT64_MAX);
     }
-    result.entries = parser.added();
-    return result;
+    return finishRead(parser, outcome);
 }
 
 LogReadResult ReadLogFile(const std::string &path, std::vector<LogRecord> &into, int logIndex,
-                          int lockWaitMs)
+                          int lockWaitMs, std::uint64_t splitAbove)
 {
     LogReadResult result;
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
@@ -485,8 +681,8 @@ LogReadResult ReadLogFile(const std::string &path, std::vector<LogRecord> &into,
         result.status = LogReadStatus::NotReadable;
         return result;
     }
-    DirectFdSource source(fd.get(), std::uint64_t(std::max<off_t>(info.st_size, 0)));
-    return ReadLogEntries(source, into, logIndex);
+    return readLogFd(fd.get(), std::uint64_t(std::max<off_t>(info.st_size, 0)), into, logIndex,
+                     splitAbove);
 }
 
 std::string AnswerLetters(std::uint8_t bits)

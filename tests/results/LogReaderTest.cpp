@@ -181,3 +181,51 @@ TEST(LogReader, ReadsWhatTheWriterWrote)
         }
     }
 }
+
+// A large log is read in two halves side by side; whatever the damage and
+// wherever it lies, the entries and the report are those of one reading.
+TEST(LogReader, ReadingInHalvesChangesNothing)
+{
+    std::vector<std::string> entries;
+    for (int i = 0; i < 40; ++i)
+        entries.push_back(i % 3 ? McEntry("taker " + std::to_string(i), {"A,A,1,1", "B,C,2,0"})
+                                : McEntry("cut " + std::to_string(i), {"A,A,1,1"}, 2, false));
+    const std::string good = LogBytes(entries);
+    const std::string middle = Block(McEntry("straddles", {"A,B,1,0", "B,B,1,1"}));
+    auto withAt = [&](std::size_t at, const std::string &bytes) {
+        std::string damaged = good;
+        damaged.insert(damaged.find(Block(entries[at])), bytes);
+        return damaged;
+    };
+    const struct
+    {
+        const char *name;
+        std::string bytes;
+    } cases[] = {
+        {"whole", good},
+        {"damaged early", withAt(8, Block("hello\r\n"))},
+        {"damaged late", withAt(33, Block("hello\r\n"))},
+        {"cut at the end", good + withLength(100, "0123456789")},
+        {"an entry open in the middle", withAt(20, Block("\"open\"\r\n2\r\n1,A,A,1,1\r\n"))},
+        {"a line cut by the middle", withAt(20, Block("\"a\"\r\n2\r\n1,A,") + middle)},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        std::vector<LogRecord> once, halves;
+        const LogReadResult expected = ReadLogBytes(c.bytes, once);
+        const std::string path = pathIn(dir, (std::string(c.name) + ".blg").c_str());
+        writeText(path, c.bytes);
+        const LogReadResult result = ReadLogFile(path, halves, 0, 10000, 0);
+        EXPECT_EQ(result.status, expected.status) << c.name;
+        EXPECT_EQ(result.entries, expected.entries) << c.name;
+        EXPECT_EQ(result.damagedAfter, expected.damagedAfter) << c.name;
+        ASSERT_EQ(halves.size(), once.size()) << c.name;
+        for (std::size_t e = 0; e < once.size(); ++e) {
+            EXPECT_EQ(halves[e].comment, once[e].comment) << c.name << e;
+            EXPECT_EQ(halves[e].complete, once[e].complete) << c.name << e;
+            ASSERT_EQ(halves[e].questions.size(), once[e].questions.size()) << c.name << e;
+            for (std::size_t q = 0; q < once[e].questions.size(); ++q)
+                EXPECT_EQ(halves[e].questions[q].earned, once[e].questions[q].earned);
+        }
+    }
+}
