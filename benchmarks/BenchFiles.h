@@ -32,3 +32,7 @@ void copyFile(const std::string &from, const std::string &to);
 void makeLog(const std::string &path, std::uint64_t bytes);
 [[nodiscard]] std::uint64_t fileSize(const std::string &path);
 void check(bool ok, const char *what);
+
+// When this program was started again by the results memory benchmark:
+// measures there and returns the exit code; -1 otherwise.
+int RunResultsMemoryChild();

@@ -18,13 +18,15 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -67,13 +69,16 @@ const std::string &classLog()
     return path;
 }
 
-void analyse(const std::string &path)
+// `whileHeld` runs while the entries and the figures are still held.
+void analyse(const std::string &path, const std::function<void()> &whileHeld = {})
 {
     std::vector<LogRecord> records;
     check(ReadLogFile(path, records).status == LogReadStatus::Ok, "read the class's log");
     const ResultsAnalysis analysis = AnalyseResults(records, QUESTIONS, false);
     check(analysis.summary.complete == ENTRIES, "every entry counted");
     benchmark::DoNotOptimize(analysis.summary.alpha);
+    if (whileHeld)
+        whileHeld();
 }
 
 void ResultsAnalyse(benchmark::State &state)
@@ -103,10 +108,11 @@ std::int64_t statusKilobytes(const char *field)
     return -1;
 }
 
-// In a child, so that nothing this program held before counts: its growth
-// from the resident size at the start to the high-water mark at the end.
-// The child's copy of the parent's pages is shared, so it is counted only
-// where the analysis writes to it.
+// In a fresh process (this program again, started by exec), so that
+// nothing this one held or freed before counts: the growth from its
+// resident size at the start to the high-water mark at the end. The
+// kernel raises the mark lazily, when memory is given back, so it is read
+// while everything is still held as well.
 void ResultsMemory(benchmark::State &state)
 {
     const std::string &path = classLog();
@@ -117,15 +123,11 @@ void ResultsMemory(benchmark::State &state)
         const pid_t child = ::fork();
         check(child >= 0, "fork");
         if (child == 0) {
-            // What the parent freed goes back to the system, and the
-            // high-water mark starts again from what is left (clear_refs 5).
-            ::malloc_trim(0);
-            std::ofstream("/proc/self/clear_refs") << "5";
-            const std::int64_t start = statusKilobytes("VmRSS:");
-            analyse(path);
-            const std::int64_t grown = (statusKilobytes("VmHWM:") - start) * 1024;
-            (void)!::write(channel[1], &grown, sizeof grown);
-            ::_exit(0);
+            ::close(channel[0]);
+            ::setenv("BRAINLOFT_BENCH_MEMORY_FD", std::to_string(channel[1]).c_str(), 1);
+            ::setenv("BRAINLOFT_BENCH_MEMORY_LOG", path.c_str(), 1);
+            ::execl("/proc/self/exe", "brainloft_bench", static_cast<char *>(nullptr));
+            ::_exit(127);
         }
         ::close(channel[1]);
         check(::read(channel[0], &peak, sizeof peak) == ssize_t(sizeof peak), "child's peak");
@@ -142,3 +144,15 @@ void ResultsMemory(benchmark::State &state)
 BENCHMARK(ResultsAnalyse)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ResultsExport)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ResultsMemory)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int RunResultsMemoryChild()
+{
+    const char *channel = std::getenv("BRAINLOFT_BENCH_MEMORY_FD");
+    if (!channel)
+        return -1;
+    const std::int64_t start = statusKilobytes("VmRSS:");
+    std::int64_t held = 0;
+    analyse(std::getenv("BRAINLOFT_BENCH_MEMORY_LOG"), [&] { held = statusKilobytes("VmHWM:"); });
+    const std::int64_t grown = (std::max(held, statusKilobytes("VmHWM:")) - start) * 1024;
+    return ::write(std::atoi(channel), &grown, sizeof grown) == ssize_t(sizeof grown) ? 0 : 1;
+}
