@@ -11,12 +11,14 @@
 #include <QImageReader>
 #include <QUrl>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <initializer_list>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -469,6 +471,13 @@ void Reader::take(const RawQuestion &raw, int number)
 
 QString XmlSafeText(const QString &text)
 {
+    // Most texts need nothing done: they are given back as they are.
+    const auto unsafe = [](char16_t u) {
+        return (u < 0x20 && u != u'\t' && u != u'\n') || (u >= 0xD800 && u <= 0xDFFF) ||
+               u >= 0xFFFE;
+    };
+    if (std::none_of(text.utf16(), text.utf16() + text.size(), unsafe))
+        return text;
     QString out;
     out.reserve(text.size());
     const qsizetype size = text.size();
@@ -515,13 +524,23 @@ QByteArray ExchangePictureAsPng(const QByteArray &picture)
 QList<QByteArray> ExchangePicturesAsPng(const QList<QByteArray> &pictures)
 {
     QList<QByteArray> pngs(pictures.size());
-    const qsizetype count = pictures.size();
+    // A picture several questions share (the same bytes, not a copy) is
+    // converted once.
+    std::vector<qsizetype> distinct;
+    QHash<const char *, qsizetype> first;
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        if (!pictures[i].isEmpty() && !first.contains(pictures[i].constData())) {
+            first.insert(pictures[i].constData(), i);
+            distinct.push_back(i);
+        }
+    }
+    const auto count = qsizetype(distinct.size());
     // Each picture on its own: the order of the results, and their bytes,
     // do not depend on how many run at once.
-    const auto work = [&](unsigned first, unsigned step) {
-        for (qsizetype i = first; i < count; i += step) {
-            if (!pictures[i].isEmpty())
-                pngs[i] = ExchangePictureAsPng(pictures[i]);
+    const auto work = [&](unsigned from, unsigned step) {
+        for (qsizetype k = from; k < count; k += step) {
+            const qsizetype i = distinct[std::size_t(k)];
+            pngs[i] = ExchangePictureAsPng(pictures[i]);
         }
     };
     const unsigned threads =
@@ -533,6 +552,10 @@ QList<QByteArray> ExchangePicturesAsPng(const QList<QByteArray> &pictures)
     work(0, threads);
     for (std::thread &helper : helpers)
         helper.join();
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        if (!pictures[i].isEmpty())
+            pngs[i] = pngs[first.value(pictures[i].constData())];
+    }
     return pngs;
 }
 
@@ -624,14 +647,200 @@ ExchangeRead ReadMoodleXml(const QByteArray &bytes, bool flashCardQuiz)
 
 namespace {
 
-void writeText(QXmlStreamWriter &xml, const QString &element, const QString &format,
-               const QString &text)
+// The document written straight into UTF-8 bytes, laid out as Qt's XML
+// writer lays it out (an element per line, indented by two): a tenth of the
+// time, as the export of a large quiz spends most of it here. Every text is
+// XML-safe (XmlSafeText) before it comes here.
+class XmlOut
 {
-    xml.writeStartElement(element);
-    if (!format.isEmpty())
-        xml.writeAttribute(QStringLiteral("format"), format);
-    xml.writeTextElement(QStringLiteral("text"), text);
-    xml.writeEndElement();
+public:
+    using Attributes = std::initializer_list<std::pair<const char *, QStringView>>;
+    // How a text is escaped: as element text, as an attribute's value, or
+    // as plain text made HTML (markup escaped, line breaks as <br>) and
+    // that HTML as element text, in one pass.
+    enum class As { Text, Attribute, Html };
+
+    explicit XmlOut(qsizetype reserve)
+    {
+        m_out.resize(std::max<qsizetype>(reserve, 256));
+        put("<?xml version=\"1.0\"?>");
+    }
+
+    void open(const char *name, Attributes attributes = {})
+    {
+        startTag(name, attributes);
+        put(">");
+        ++m_depth;
+        m_empty = true;
+    }
+
+    void close(const char *name)
+    {
+        --m_depth;
+        if (m_empty) {
+            // Nothing inside: <name/>, as Qt's writer does.
+            --m_size;
+            put("/>");
+        } else {
+            newLine();
+            endTag(name);
+        }
+        m_empty = false;
+    }
+
+    // <name>text</name> on a line of its own; `tail` follows the text,
+    // escaped as element text.
+    void element(const char *name, QStringView text, As as = As::Text, QStringView tail = {})
+    {
+        startTag(name, {});
+        put(">");
+        escaped(text, as);
+        escaped(tail, As::Text);
+        endTag(name);
+    }
+
+    // The same with bytes that need no escaping (base64).
+    void rawElement(const char *name, const QByteArray &bytes, Attributes attributes)
+    {
+        startTag(name, attributes);
+        put(">");
+        char *out = room(bytes.size());
+        std::memcpy(out, bytes.constData(), std::size_t(bytes.size()));
+        m_size += bytes.size();
+        endTag(name);
+    }
+
+    QByteArray finish()
+    {
+        put("\n");
+        m_out.resize(m_size);
+        return std::move(m_out);
+    }
+
+private:
+    // Room for `n` more bytes from m_size on.
+    char *room(qsizetype n)
+    {
+        if (m_size + n > m_out.size())
+            m_out.resize(std::max(m_size + n, 2 * m_out.size()));
+        return m_out.data() + m_size;
+    }
+
+    void put(const char *text)
+    {
+        const auto n = qsizetype(std::strlen(text));
+        std::memcpy(room(n), text, std::size_t(n));
+        m_size += n;
+    }
+
+    void newLine()
+    {
+        char *out = room(1 + 2 * m_depth);
+        *out = '\n';
+        std::memset(out + 1, ' ', std::size_t(2 * m_depth));
+        m_size += 1 + 2 * m_depth;
+    }
+
+    void startTag(const char *name, Attributes attributes)
+    {
+        m_empty = false;
+        newLine();
+        put("<");
+        put(name);
+        for (const auto &[key, value] : attributes) {
+            put(" ");
+            put(key);
+            put("=\"");
+            escaped(value, As::Attribute);
+            put("\"");
+        }
+    }
+
+    void endTag(const char *name)
+    {
+        put("</");
+        put(name);
+        put(">");
+    }
+
+    // Markup characters as entities (in an attribute also tab and line
+    // breaks), the rest as UTF-8; what XML cannot carry is left out.
+    void escaped(QStringView text, As as)
+    {
+        const qsizetype size = text.size();
+        // At most ten bytes for each UTF-16 unit ("&amp;quot;").
+        char *out = room(10 * size);
+        const auto put = [&out](const char *entity) {
+            while (*entity)
+                *out++ = *entity++;
+        };
+        const bool html = as == As::Html;
+        const char16_t *units = text.utf16();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t c = units[i];
+            if (c >= 0x20 && c < 0x80) {
+                switch (c) {
+                case u'<':
+                    put(html ? "&amp;lt;" : "&lt;");
+                    break;
+                case u'>':
+                    put(html ? "&amp;gt;" : "&gt;");
+                    break;
+                case u'&':
+                    put(html ? "&amp;amp;" : "&amp;");
+                    break;
+                case u'"':
+                    put(html ? "&amp;quot;" : "&quot;");
+                    break;
+                default:
+                    *out++ = char(c);
+                }
+            } else if (c == u'\t' || c == u'\n' || c == u'\r') {
+                if (as == As::Attribute)
+                    put(c == u'\t' ? "&#9;" : c == u'\n' ? "&#10;" : "&#13;");
+                else if (html && c == u'\n')
+                    put("&lt;br&gt;");
+                else
+                    *out++ = char(c);
+            } else if (c < 0x20 || c >= 0xFFFE) {
+                continue;
+            } else if (c < 0x800) {
+                *out++ = char(0xC0 | (c >> 6));
+                *out++ = char(0x80 | (c & 0x3F));
+            } else if (QChar::isHighSurrogate(c) && i + 1 < size &&
+                       QChar::isLowSurrogate(units[i + 1])) {
+                const char32_t u = QChar::surrogateToUcs4(c, units[++i]);
+                *out++ = char(0xF0 | (u >> 18));
+                *out++ = char(0x80 | ((u >> 12) & 0x3F));
+                *out++ = char(0x80 | ((u >> 6) & 0x3F));
+                *out++ = char(0x80 | (u & 0x3F));
+            } else if (QChar::isSurrogate(c)) {
+                // Alone: as Qt's own conversion writes it.
+                for (const char b : text.sliced(i, 1).toUtf8())
+                    *out++ = b;
+            } else {
+                *out++ = char(0xE0 | (c >> 12));
+                *out++ = char(0x80 | ((c >> 6) & 0x3F));
+                *out++ = char(0x80 | (c & 0x3F));
+            }
+        }
+        m_size = out - m_out.constData();
+    }
+
+    QByteArray m_out; // its size is the room made; m_size the bytes written
+    qsizetype m_size = 0;
+    int m_depth = 0;
+    bool m_empty = false; // the element last opened has nothing inside yet
+};
+
+void writeText(XmlOut &xml, const char *element, QStringView format, QStringView text)
+{
+    if (format.isEmpty())
+        xml.open(element);
+    else
+        xml.open(element, {{"format", format}});
+    xml.element("text", text);
+    xml.close(element);
 }
 
 // HTML collapses runs of spaces and blank lines; a text that would lose
@@ -655,12 +864,17 @@ bool htmlKeeps(const QString &plain)
     return HtmlText::toPlain(HtmlText::fromPlain(plain)) == plain;
 }
 
-void writeRichText(QXmlStreamWriter &xml, const QString &plain)
+// The element with the text in the format that keeps it.
+void writeRichText(XmlOut &xml, const char *element, const QString &plain,
+                   std::optional<QStringView> fraction = std::nullopt)
 {
     const bool html = htmlKeeps(plain);
-    xml.writeAttribute(QStringLiteral("format"),
-                       html ? QStringLiteral("html") : QStringLiteral("plain_text"));
-    xml.writeTextElement(QStringLiteral("text"), html ? HtmlText::fromPlain(plain) : plain);
+    const QStringView format = html ? u"html" : u"plain_text";
+    if (fraction)
+        xml.open(element, {{"fraction", *fraction}, {"format", format}});
+    else
+        xml.open(element, {{"format", format}});
+    xml.element("text", plain, html ? XmlOut::As::Html : XmlOut::As::Text);
 }
 
 QString fractionText(double value)
@@ -694,17 +908,6 @@ QString pngName(const ExchangeQuestion &question)
 ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool shuffleAnswers)
 {
     ExchangeWritten written;
-    // Into a string, encoded once at the end: much quicker than many small
-    // writes to a device. Without a device the declaration names no
-    // encoding, and XML's default is UTF-8.
-    QString document;
-    // Where in `document` each picture's base64 text goes.
-    QList<std::pair<qsizetype, QByteArray>> pictureText;
-    QXmlStreamWriter xml(&document);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(2);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("quiz"));
     int timeLimits = 0;
     // The pictures first, several at a time; the ones of skipped questions
     // are not made.
@@ -716,6 +919,13 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
         pictures.append(skipped ? QByteArray() : question.picture);
     }
     const QList<QByteArray> pngs = ExchangePicturesAsPng(pictures);
+    qsizetype pictureBytes = 0;
+    for (const QByteArray &png : pngs)
+        pictureBytes += (png.size() + 2) / 3 * 4;
+    // A question's markup is a kilobyte or two besides its texts.
+    XmlOut xml(pictureBytes + questions.size() * 2048 + 64);
+    xml.open("quiz");
+    QHash<const char *, QByteArray> base64Of;
     qsizetype index = -1;
     for (const ExchangeQuestion &question : questions) {
         ++index;
@@ -738,7 +948,6 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
             ++timeLimits;
 
         const QString text = XmlSafeText(question.text);
-        QString html = HtmlText::fromPlain(text);
         QByteArray png;
         if (!question.picture.isEmpty()) {
             png = pngs[index];
@@ -747,84 +956,59 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
                      QCoreApplication::translate("Exchange",
                                                  "its picture could not be read: it is left out"));
         }
-        const QString picture = pngName(question);
-        if (!png.isEmpty()) {
-            html += QStringLiteral("<br><img src=\"%1%2\" alt=\"\">")
-                        .arg(PLUGINFILE,
-                             QString::fromLatin1(QUrl::toPercentEncoding(picture)).toHtmlEscaped());
-        }
 
-        xml.writeStartElement(QStringLiteral("question"));
-        xml.writeAttribute(QStringLiteral("type"), question.flashCard
-                                                       ? QStringLiteral("shortanswer")
-                                                       : QStringLiteral("multichoice"));
-        writeText(xml, QStringLiteral("name"), QString(), title);
-        xml.writeStartElement(QStringLiteral("questiontext"));
+        xml.open("question", {{"type", question.flashCard ? u"shortanswer" : u"multichoice"}});
+        writeText(xml, "name", {}, title);
         if (png.isEmpty()) {
-            writeRichText(xml, text);
+            writeRichText(xml, "questiontext", text);
         } else {
             // The picture needs HTML to be shown.
-            xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
-            xml.writeTextElement(QStringLiteral("text"), html);
-            xml.writeStartElement(QStringLiteral("file"));
-            xml.writeAttribute(QStringLiteral("name"), picture);
-            xml.writeAttribute(QStringLiteral("path"), QStringLiteral("/"));
-            xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
-            // Base64 needs no escaping: rather than through the writer,
-            // character by character, it goes into the bytes at the end.
-            xml.writeCharacters(QString());
-            pictureText.append({document.size(), png.toBase64()});
-            xml.writeEndElement();
+            const QString picture = pngName(question);
+            const QString image =
+                QStringLiteral("<br><img src=\"%1%2\" alt=\"\">")
+                    .arg(PLUGINFILE,
+                         QString::fromLatin1(QUrl::toPercentEncoding(picture)).toHtmlEscaped());
+            xml.open("questiontext", {{"format", u"html"}});
+            xml.element("text", text, XmlOut::As::Html, image);
+            // A picture shared by several questions is encoded once.
+            QByteArray &base64 = base64Of[png.constData()];
+            if (base64.isEmpty())
+                base64 = png.toBase64();
+            xml.rawElement("file", base64,
+                           {{"name", picture}, {"path", u"/"}, {"encoding", u"base64"}});
         }
-        xml.writeEndElement(); // questiontext
-        writeText(xml, QStringLiteral("generalfeedback"), QStringLiteral("html"), QString());
-        xml.writeTextElement(QStringLiteral("defaultgrade"),
-                             QString::number(std::max(1, question.score.value_or(1))));
-        xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0"));
-        xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
+        xml.close("questiontext");
+        writeText(xml, "generalfeedback", u"html", {});
+        xml.element("defaultgrade", QString::number(std::max(1, question.score.value_or(1))));
+        xml.element("penalty", u"0");
+        xml.element("hidden", u"0");
 
         if (question.flashCard) {
-            xml.writeTextElement(QStringLiteral("usecase"), QStringLiteral("0"));
-            xml.writeStartElement(QStringLiteral("answer"));
-            xml.writeAttribute(QStringLiteral("fraction"), QStringLiteral("100"));
-            xml.writeAttribute(QStringLiteral("format"), QStringLiteral("moodle_auto_format"));
-            xml.writeTextElement(QStringLiteral("text"), XmlSafeText(question.answers.first()));
-            xml.writeEndElement();
+            xml.element("usecase", u"0");
+            xml.open("answer", {{"fraction", u"100"}, {"format", u"moodle_auto_format"}});
+            xml.element("text", XmlSafeText(question.answers.first()));
+            xml.close("answer");
         } else {
             const bool single = !question.multipleCorrect && correctCount == 1;
-            xml.writeTextElement(QStringLiteral("single"),
-                                 single ? QStringLiteral("true") : QStringLiteral("false"));
-            xml.writeTextElement(QStringLiteral("shuffleanswers"),
-                                 shuffleAnswers ? QStringLiteral("true") : QStringLiteral("false"));
-            xml.writeTextElement(QStringLiteral("answernumbering"), QStringLiteral("ABCD"));
+            xml.element("single", single ? u"true" : u"false");
+            xml.element("shuffleanswers", shuffleAnswers ? u"true" : u"false");
+            xml.element("answernumbering", u"ABCD");
             // Several correct answers share the credit and every wrong one
             // takes it all back: Moodle's nearest to all-or-nothing.
             const QString right = fractionText(100.0 / double(correctCount));
             const QString wrong = single ? QStringLiteral("0") : QStringLiteral("-100");
             for (qsizetype i = 0; i < question.answers.size(); ++i) {
                 const bool correct = i < question.correct.size() && question.correct[i];
-                xml.writeStartElement(QStringLiteral("answer"));
-                xml.writeAttribute(QStringLiteral("fraction"), correct ? right : wrong);
-                writeRichText(xml, XmlSafeText(question.answers[i]));
-                writeText(xml, QStringLiteral("feedback"), QStringLiteral("html"), QString());
-                xml.writeEndElement();
+                writeRichText(xml, "answer", XmlSafeText(question.answers[i]),
+                              correct ? right : wrong);
+                writeText(xml, "feedback", u"html", {});
+                xml.close("answer");
             }
         }
-        xml.writeEndElement(); // question
+        xml.close("question");
     }
-    xml.writeEndElement(); // quiz
-    xml.writeEndDocument();
-    qsizetype pictureBytes = 0;
-    for (const auto &[at, base64] : pictureText)
-        pictureBytes += base64.size();
-    written.bytes.reserve(document.size() + pictureBytes);
-    qsizetype from = 0;
-    for (const auto &[at, base64] : pictureText) {
-        written.bytes += QStringView(document).sliced(from, at - from).toUtf8();
-        written.bytes += base64;
-        from = at;
-    }
-    written.bytes += QStringView(document).sliced(from).toUtf8();
+    xml.close("quiz");
+    written.bytes = xml.finish();
     if (timeLimits > 0) {
         written.notes.append(
             {ExchangeNote::Kind::Lost, 0, QString(),

@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -485,6 +486,9 @@ QList<ExchangeQuestion> questionsOf(const Quiz &quiz, QList<ExchangeNote> &notes
         text.replace(u'\r', u'\n');
         return text;
     };
+    // A picture several questions show is read once; its bytes are shared,
+    // so that the writers convert it once.
+    QHash<QString, QByteArray> read;
     for (int i = 0; i < quiz.questionCount(); ++i) {
         const CQuestion &stored = *quiz.QuestionAt(i);
         ExchangeQuestion question;
@@ -510,9 +514,14 @@ QList<ExchangeQuestion> questionsOf(const Quiz &quiz, QList<ExchangeNote> &notes
             QString found;
             QFile file;
             if (LocateImageFile(name, found, folder)) {
-                file.setFileName(found);
-                if (file.open(QIODevice::ReadOnly) && file.size() <= MAX_FILE_BYTES)
-                    question.picture = file.readAll();
+                if (const auto known = read.constFind(found); known != read.cend()) {
+                    question.picture = *known;
+                } else {
+                    file.setFileName(found);
+                    if (file.open(QIODevice::ReadOnly) && file.size() <= MAX_FILE_BYTES)
+                        question.picture = file.readAll();
+                    read.insert(found, question.picture);
+                }
             }
             if (question.picture.isEmpty()) {
                 notes << note(Kind::Lost, question,

@@ -521,6 +521,59 @@ TEST(MoodleXmlWrite, WritesFractionsShuffleAndGradeAsMoodleReadsThem)
     EXPECT_EQ(grades, QStringList({"7", "1"}));
 }
 
+// The file is written byte by byte, not through an XML library: its layout
+// is the one Moodle's own exports have, every text is escaped as XML reads
+// it back, and a picture that questions share gives the bytes separate
+// copies would.
+TEST(MoodleXmlWrite, LaysOutAndEscapesEveryText)
+{
+    EXPECT_EQ(WriteMoodleXml({}, true).bytes, "<?xml version=\"1.0\"?>\n<quiz/>\n");
+    ExchangeQuestion card;
+    card.flashCard = true;
+    card.text = "maison";
+    card.answers = {"house"};
+    card.correct = {true};
+    EXPECT_EQ(WriteMoodleXml({card}, true).bytes,
+              "<?xml version=\"1.0\"?>\n<quiz>\n  <question type=\"shortanswer\">\n"
+              "    <name>\n      <text>maison</text>\n    </name>\n"
+              "    <questiontext format=\"html\">\n      <text>maison</text>\n"
+              "    </questiontext>\n    <generalfeedback format=\"html\">\n"
+              "      <text></text>\n    </generalfeedback>\n"
+              "    <defaultgrade>1</defaultgrade>\n    <penalty>0</penalty>\n"
+              "    <hidden>0</hidden>\n    <usecase>0</usecase>\n"
+              "    <answer fraction=\"100\" format=\"moodle_auto_format\">\n"
+              "      <text>house</text>\n    </answer>\n  </question>\n</quiz>\n");
+
+    const QString odd = QString::fromUtf8("a<b>&c\"d' é 日 😀\x01 end\r\nnext");
+    const QByteArray bmp = bmpOf(sampleImage(4, 3));
+    QList<ExchangeQuestion> questions;
+    for (const char *name : {"dir/a b\"&<.bmp", "x\ty.bmp"}) {
+        ExchangeQuestion q = choiceQuestion(odd, {odd, "  b"}, {true, false}, false, 2);
+        q.picture = bmp; // shared by both questions
+        q.pictureName = QString::fromUtf8(name);
+        questions.append(q);
+    }
+    const ExchangeWritten written = WriteMoodleXml(questions, true);
+    QXmlStreamReader xml(written.bytes);
+    QStringList names;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("file"))
+            names.append(xml.attributes().value("name").toString());
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(names, QStringList({"a b\"&<.png", "x\ty.png"}));
+    const ExchangeRead read = ReadMoodleXml(written.bytes, false);
+    ASSERT_EQ(read.questions.size(), 2);
+    for (const ExchangeQuestion &q : read.questions) {
+        EXPECT_EQ(q.text, XmlSafeText(odd));
+        EXPECT_EQ(q.answers, QStringList({XmlSafeText(odd), "  b"}));
+        EXPECT_FALSE(q.picture.isEmpty());
+    }
+    QList<ExchangeQuestion> copies = questions;
+    copies[1].picture = QByteArray(bmp.constData(), bmp.size());
+    EXPECT_EQ(WriteMoodleXml(copies, true).bytes, written.bytes);
+}
+
 TEST(MoodleXmlWrite, NamesWhatTheFormatCannotHold)
 {
     ExchangeQuestion timed = choiceQuestion("t", {"a", "b"}, {true, false}, false, 1);
