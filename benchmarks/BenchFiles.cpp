@@ -110,7 +110,7 @@ std::vector<std::uint8_t> readWhole(const std::string &path)
     return bytes;
 }
 
-void writeWhole(const std::string &path, const std::vector<std::uint8_t> &bytes, bool sync)
+void writeWhole(const std::string &path, std::span<const std::uint8_t> bytes, bool sync)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     check(fd >= 0, "open for writing");

@@ -9,6 +9,7 @@
 #include "model/Quiz.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,7 @@ void fillAnsweredQuiz(Quiz &quiz, int count);
 [[nodiscard]] std::vector<std::uint8_t> readWhole(const std::string &path);
 // Writes the bytes to `path` (created or truncated), optionally forcing them
 // to disk. Aborts on failure: a benchmark must not measure a failure.
-void writeWhole(const std::string &path, const std::vector<std::uint8_t> &bytes, bool sync);
+void writeWhole(const std::string &path, std::span<const std::uint8_t> bytes, bool sync);
 // Copies the file with a 128 KiB buffer, as a plain copy program does.
 void copyFile(const std::string &from, const std::string &to);
 // Makes a results log of at least `bytes` bytes of real entries, on disk.

@@ -19,6 +19,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -545,7 +546,7 @@ QList<QByteArray> ExchangePicturesAsPng(const QList<QByteArray> &pictures)
     };
     const unsigned threads =
         std::min<unsigned>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U),
-                           unsigned(std::max<qsizetype>(count / 4, 1)));
+                           unsigned(std::max<qsizetype>(count, 1)));
     std::vector<std::thread> helpers;
     for (unsigned t = 1; t < threads; ++t)
         helpers.emplace_back(work, t, threads);
@@ -654,7 +655,7 @@ namespace {
 class XmlOut
 {
 public:
-    using Attributes = std::initializer_list<std::pair<const char *, QStringView>>;
+    using Attributes = std::initializer_list<std::pair<std::string_view, QStringView>>;
     // How a text is escaped: as element text, as an attribute's value, or
     // as plain text made HTML (markup escaped, line breaks as <br>) and
     // that HTML as element text, in one pass.
@@ -666,7 +667,7 @@ public:
         put("<?xml version=\"1.0\"?>");
     }
 
-    void open(const char *name, Attributes attributes = {})
+    void open(std::string_view name, Attributes attributes = {})
     {
         startTag(name, attributes);
         put(">");
@@ -674,7 +675,7 @@ public:
         m_empty = true;
     }
 
-    void close(const char *name)
+    void close(std::string_view name)
     {
         --m_depth;
         if (m_empty) {
@@ -690,7 +691,7 @@ public:
 
     // <name>text</name> on a line of its own; `tail` follows the text,
     // escaped as element text.
-    void element(const char *name, QStringView text, As as = As::Text, QStringView tail = {})
+    void element(std::string_view name, QStringView text, As as = As::Text, QStringView tail = {})
     {
         startTag(name, {});
         put(">");
@@ -700,7 +701,7 @@ public:
     }
 
     // The same with bytes that need no escaping (base64).
-    void rawElement(const char *name, const QByteArray &bytes, Attributes attributes)
+    void rawElement(std::string_view name, const QByteArray &bytes, Attributes attributes)
     {
         startTag(name, attributes);
         put(">");
@@ -726,10 +727,10 @@ private:
         return m_out.data() + m_size;
     }
 
-    void put(const char *text)
+    void put(std::string_view text)
     {
-        const auto n = qsizetype(std::strlen(text));
-        std::memcpy(room(n), text, std::size_t(n));
+        const auto n = qsizetype(text.size());
+        std::memcpy(room(n), text.data(), text.size());
         m_size += n;
     }
 
@@ -741,7 +742,7 @@ private:
         m_size += 1 + 2 * m_depth;
     }
 
-    void startTag(const char *name, Attributes attributes)
+    void startTag(std::string_view name, Attributes attributes)
     {
         m_empty = false;
         newLine();
@@ -756,7 +757,7 @@ private:
         }
     }
 
-    void endTag(const char *name)
+    void endTag(std::string_view name)
     {
         put("</");
         put(name);
@@ -833,7 +834,7 @@ private:
     bool m_empty = false; // the element last opened has nothing inside yet
 };
 
-void writeText(XmlOut &xml, const char *element, QStringView format, QStringView text)
+void writeText(XmlOut &xml, std::string_view element, QStringView format, QStringView text)
 {
     if (format.isEmpty())
         xml.open(element);
@@ -865,7 +866,7 @@ bool htmlKeeps(const QString &plain)
 }
 
 // The element with the text in the format that keeps it.
-void writeRichText(XmlOut &xml, const char *element, const QString &plain,
+void writeRichText(XmlOut &xml, std::string_view element, const QString &plain,
                    std::optional<QStringView> fraction = std::nullopt)
 {
     const bool html = htmlKeeps(plain);
