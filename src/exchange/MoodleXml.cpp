@@ -473,11 +473,11 @@ void Reader::take(const RawQuestion &raw, int number)
 QString XmlSafeText(const QString &text)
 {
     // Most texts need nothing done: they are given back as they are.
-    const auto unsafe = [](char16_t u) {
-        return (u < 0x20 && u != u'\t' && u != u'\n') || (u >= 0xD800 && u <= 0xDFFF) ||
-               u >= 0xFFFE;
+    const auto unsafe = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 ? u != u'\t' && u != u'\n' : u >= 0xD800 && (u <= 0xDFFF || u >= 0xFFFE);
     };
-    if (std::none_of(text.utf16(), text.utf16() + text.size(), unsafe))
+    if (std::none_of(text.cbegin(), text.cend(), unsafe))
         return text;
     QString out;
     out.reserve(text.size());
@@ -852,15 +852,18 @@ bool htmlKeeps(const QString &plain)
     bool simple = !plain.startsWith(u' ') && !plain.startsWith(u'\n') && !plain.endsWith(u' ') &&
                   !plain.endsWith(u'\n');
     QChar previous;
+    int breaks = 0; // in a row: three make a run of blank lines HTML drops
     for (qsizetype i = 0; simple && i < plain.size(); ++i) {
         const QChar c = plain.at(i);
         if (c == u' ' || c == u'\n')
             simple = previous != u' ' && !(previous == u'\n' && c == u' ');
         else if (c.isSpace() && c != QChar(0xA0))
             simple = false;
+        breaks = c == u'\n' ? breaks + 1 : 0;
+        simple = simple && breaks < 3;
         previous = c;
     }
-    if (simple && !plain.contains(QLatin1String("\n\n\n")))
+    if (simple)
         return true;
     return HtmlText::toPlain(HtmlText::fromPlain(plain)) == plain;
 }
