@@ -18,11 +18,18 @@
 
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 namespace {
 
 QByteArray quiz(const QByteArray &questions)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n" + questions + "\n</quiz>\n";
+}
+
+unsigned long crc32Of(const QByteArray &bytes)
+{
+    return crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size()));
 }
 
 QByteArray pngOf(const QImage &image)
@@ -492,6 +499,41 @@ TEST(MoodleXmlWrite, MakesPicturesPngThatReadBackPixelForPixel)
         EXPECT_EQ(pngs[i], pictures[i].isEmpty() ? QByteArray() : ExchangePictureAsPng(pictures[i]))
             << i;
     EXPECT_TRUE(pngs.last().isEmpty());
+}
+
+// A PNG goes out as it is when its header is sound; one whose header is
+// not is decoded like any other picture, and left out when it does not.
+TEST(MoodleXmlWrite, TakesSoundPngsAsTheyAre)
+{
+    QImage alpha(3, 2, QImage::Format_ARGB32);
+    alpha.fill(qRgba(10, 20, 30, 40));
+    const QByteArray rgb = pngOf(sampleImage(6, 4));
+    QByteArray badChecksum = rgb;
+    badChecksum[29] = char(badChecksum[29] ^ 1);
+    QByteArray tooWide = rgb; // 9000 pixels wide, its checksum made anew
+    tooWide[18] = char(0x23);
+    tooWide[19] = char(0x28);
+    const quint32 crc = quint32(crc32Of(tooWide.mid(12, 17)));
+    for (int k = 0; k < 4; ++k)
+        tooWide[29 + k] = char(crc >> (24 - 8 * k));
+    const struct
+    {
+        const char *what;
+        QByteArray png;
+        bool asItIs;
+    } cases[] = {
+        {"RGB", rgb, true},
+        {"greyscale", pngOf(sampleImage(5, 5).convertToFormat(QImage::Format_Grayscale8)), true},
+        {"paletted", pngOf(sampleImage(5, 5).convertToFormat(QImage::Format_Indexed8)), true},
+        {"alpha", pngOf(alpha), true},
+        {"header checksum broken", badChecksum, false},
+        {"wider than the limit", tooWide, false},
+        {"cut in its header", rgb.left(30), false},
+    };
+    for (const auto &c : cases) {
+        const QByteArray out = ExchangePictureAsPng(c.png);
+        EXPECT_EQ(out == c.png, c.asItIs) << c.what;
+    }
 }
 
 TEST(MoodleXmlWrite, WritesFractionsShuffleAndGradeAsMoodleReadsThem)
