@@ -520,16 +520,24 @@ bool pngHeaderSound(const QByteArray &png)
     };
     const quint32 width = bigEndian(16), height = bigEndian(20);
     const unsigned depth = bytes[24], colour = bytes[25];
-    const bool depthAllowed = colour == 0   ? depth == 1 || depth == 2 || depth == 4 ||
-                                                  depth == 8 || depth == 16
-                              : colour == 3 ? depth == 1 || depth == 2 || depth == 4 || depth == 8
-                              : colour == 2 || colour == 4 || colour == 6 ? depth == 8 || depth == 16
-                                                                          : false;
+    bool depthAllowed = false;
+    switch (colour) {
+    case 0: // grey
+        depthAllowed = depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+        break;
+    case 3: // paletted
+        depthAllowed = depth == 1 || depth == 2 || depth == 4 || depth == 8;
+        break;
+    case 2: // RGB, grey with alpha, RGBA
+    case 4:
+    case 6:
+        depthAllowed = depth == 8 || depth == 16;
+        break;
+    }
     return width > 0 && height > 0 && width <= quint32(MAX_PICTURE_SIDE) &&
            height <= quint32(MAX_PICTURE_SIDE) &&
-           qint64(width) * qint64(height) <= MAX_PICTURE_PIXELS && depthAllowed &&
-           bytes[26] == 0 && bytes[27] == 0 && bytes[28] <= 1 &&
-           crc32(0, bytes + 12, 17) == bigEndian(29);
+           qint64(width) * qint64(height) <= MAX_PICTURE_PIXELS && depthAllowed && bytes[26] == 0 &&
+           bytes[27] == 0 && bytes[28] <= 1 && crc32(0, bytes + 12, 17) == bigEndian(29);
 }
 
 } // namespace
