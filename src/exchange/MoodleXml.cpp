@@ -557,10 +557,13 @@ QList<QByteArray> ExchangePicturesAsPng(const QList<QByteArray> &pictures)
     // A picture several questions share (the same bytes, not a copy) is
     // converted once.
     std::vector<qsizetype> distinct;
-    QHash<const char *, qsizetype> first;
+    QHash<std::pair<const char *, qsizetype>, qsizetype> first;
+    const auto bytesOf = [&pictures](qsizetype i) {
+        return std::pair(pictures[i].constData(), pictures[i].size());
+    };
     for (qsizetype i = 0; i < pictures.size(); ++i) {
-        if (!pictures[i].isEmpty() && !first.contains(pictures[i].constData())) {
-            first.insert(pictures[i].constData(), i);
+        if (!pictures[i].isEmpty() && !first.contains(bytesOf(i))) {
+            first.insert(bytesOf(i), i);
             distinct.push_back(i);
         }
     }
@@ -584,7 +587,7 @@ QList<QByteArray> ExchangePicturesAsPng(const QList<QByteArray> &pictures)
         helper.join();
     for (qsizetype i = 0; i < pictures.size(); ++i) {
         if (!pictures[i].isEmpty())
-            pngs[i] = pngs[first.value(pictures[i].constData())];
+            pngs[i] = pngs[first.value(bytesOf(i))];
     }
     return pngs;
 }
@@ -800,9 +803,9 @@ private:
         const qsizetype size = text.size();
         // At most ten bytes for each UTF-16 unit ("&amp;quot;").
         char *out = room(10 * size);
-        const auto put = [&out](const char *entity) {
-            while (*entity)
-                *out++ = *entity++;
+        const auto entity = [&out](const char *text) {
+            while (*text)
+                *out++ = *text++;
         };
         const bool html = as == As::Html;
         const char16_t *units = text.utf16();
@@ -811,25 +814,25 @@ private:
             if (c >= 0x20 && c < 0x80) {
                 switch (c) {
                 case u'<':
-                    put(html ? "&amp;lt;" : "&lt;");
+                    entity(html ? "&amp;lt;" : "&lt;");
                     break;
                 case u'>':
-                    put(html ? "&amp;gt;" : "&gt;");
+                    entity(html ? "&amp;gt;" : "&gt;");
                     break;
                 case u'&':
-                    put(html ? "&amp;amp;" : "&amp;");
+                    entity(html ? "&amp;amp;" : "&amp;");
                     break;
                 case u'"':
-                    put(html ? "&amp;quot;" : "&quot;");
+                    entity(html ? "&amp;quot;" : "&quot;");
                     break;
                 default:
                     *out++ = char(c);
                 }
             } else if (c == u'\t' || c == u'\n' || c == u'\r') {
                 if (as == As::Attribute)
-                    put(c == u'\t' ? "&#9;" : c == u'\n' ? "&#10;" : "&#13;");
+                    entity(c == u'\t' ? "&#9;" : c == u'\n' ? "&#10;" : "&#13;");
                 else if (html && c == u'\n')
-                    put("&lt;br&gt;");
+                    entity("&lt;br&gt;");
                 else
                     *out++ = char(c);
             } else if (c < 0x20 || c >= 0xFFFE) {
@@ -958,7 +961,7 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
     // A question's markup is a kilobyte or two besides its texts.
     XmlOut xml(pictureBytes + questions.size() * 2048 + 64);
     xml.open("quiz");
-    QHash<const char *, QByteArray> base64Of;
+    QHash<std::pair<const char *, qsizetype>, QByteArray> base64Of;
     qsizetype index = -1;
     for (const ExchangeQuestion &question : questions) {
         ++index;
@@ -1004,7 +1007,7 @@ ExchangeWritten WriteMoodleXml(const QList<ExchangeQuestion> &questions, bool sh
             xml.open("questiontext", {{"format", u"html"}});
             xml.element("text", text, XmlOut::As::Html, image);
             // A picture shared by several questions is encoded once.
-            QByteArray &base64 = base64Of[png.constData()];
+            QByteArray &base64 = base64Of[std::pair(png.constData(), png.size())];
             if (base64.isEmpty())
                 base64 = png.toBase64();
             xml.rawElement("file", base64,
