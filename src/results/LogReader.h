@@ -62,12 +62,13 @@ struct LogReadResult
 // is kept as incomplete.
 LogReadResult ReadLogEntries(ByteSource &log, std::vector<LogRecord> &into, int logIndex = 0);
 
+// From this size on, a log file is read in two halves side by side.
+inline constexpr std::uint64_t LOG_SPLIT_READ_SIZE = 4 * 1024 * 1024;
+
 // The same from a file, which is opened without blocking (a FIFO cannot
 // hang the reader) and read under a shared lock, so that an append in
-// progress is waited for (`lockWaitMs` at most).
-// A log of `splitAbove` bytes or more is read in two halves side by side,
-// with the same result.
-inline constexpr std::uint64_t LOG_SPLIT_READ_SIZE = 4 * 1024 * 1024;
+// progress is waited for (`lockWaitMs` at most). A file of `splitAbove`
+// bytes or more is read in two halves side by side, with the same result.
 LogReadResult ReadLogFile(const std::string &path, std::vector<LogRecord> &into, int logIndex = 0,
                           int lockWaitMs = 10000, std::uint64_t splitAbove = LOG_SPLIT_READ_SIZE);
 
