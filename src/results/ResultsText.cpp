@@ -88,6 +88,16 @@ QString StatusText(EntryStatus status)
     return {};
 }
 
+namespace {
+
+// A percentage with its sign; without a value only the dash.
+QString percentText(std::optional<double> value)
+{
+    return value ? FigureText(value) + QLatin1Char('%') : FigureText(value);
+}
+
+} // namespace
+
 std::vector<SummaryLine> SummaryLines(const SummaryFigures &s)
 {
     std::vector<SummaryLine> lines;
@@ -101,21 +111,21 @@ std::vector<SummaryLine> SummaryLines(const SummaryFigures &s)
     lines.push_back({QCoreApplication::translate("ResultsText", "Entries read"),
                      QString::number(s.entries), entries});
     lines.push_back({QCoreApplication::translate("ResultsText", "Mean"),
-                     FigureText(s.mean) + QLatin1Char('%'),
+                     percentText(s.mean),
                      QCoreApplication::translate("ResultsText", "the class's average percentage")});
     lines.push_back(
         {QCoreApplication::translate("ResultsText", "Median"),
-         FigureText(s.median) + QLatin1Char('%'),
+         percentText(s.median),
          QCoreApplication::translate("ResultsText", "half the class scored at least this")});
     lines.push_back(
         {QCoreApplication::translate("ResultsText", "Standard deviation"), FigureText(s.sd),
          QCoreApplication::translate("ResultsText",
                                      "how far percentages typically lie from the mean")});
     lines.push_back({QCoreApplication::translate("ResultsText", "Lowest"),
-                     FigureText(s.min) + QLatin1Char('%'),
+                     percentText(s.min),
                      QCoreApplication::translate("ResultsText", "the lowest percentage")});
     lines.push_back({QCoreApplication::translate("ResultsText", "Highest"),
-                     FigureText(s.max) + QLatin1Char('%'),
+                     percentText(s.max),
                      QCoreApplication::translate("ResultsText", "the highest percentage")});
     QString reading =
         QCoreApplication::translate("ResultsText", "needs three complete entries that differ");

@@ -3,8 +3,11 @@
 #include "results/LogReader.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsStats.h"
+#include "results/ResultsText.h"
 
 #include "ResultsTesting.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +160,11 @@ TEST(ResultsStats, ZeroVarianceLeavesFiguresEmpty)
 
     const ResultsAnalysis none = AnalyseResults({}, 2, false);
     expectFigure(none.summary.mean, std::nullopt, "no entries");
+    // The summary shows a percentage with its sign, and a missing one as a dash alone.
+    EXPECT_EQ(SummaryLines(one.summary)[1].value,
+              QLocale().toString(100.0, 'f', 2) + QLatin1Char('%'));
+    for (std::size_t line = 1; line < SummaryLines(none.summary).size(); ++line)
+        EXPECT_EQ(SummaryLines(none.summary)[line].value, "-") << line;
 }
 
 TEST(ResultsStats, ReliabilityReadings)
